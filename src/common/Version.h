@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace pathwick {
+
+inline constexpr int VersionMajor = 0;
+inline constexpr int VersionMinor = 1;
+inline constexpr int VersionRevision = 16;
+
+// "0.01.0016": minor "##00", revision "##0000".
+QString VersionText();
+// "Pathwick - version 0.01.0016", the main window's caption.
+QString VersionCaption();
+// The fixed build date text "30/03/2025 -  9:50am".
+QString getAppDate();
+// The program's executable name without folder or suffix ("pathwick").
+QString ExecutableName();
+// The executable's folder (files the program reads) and the folder it writes its own files to.
+QString ProgramFolder();
+QString ProgramWriteFolder();
+
+} // namespace pathwick
