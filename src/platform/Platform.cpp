@@ -12,7 +12,8 @@ Services& current() {
 }
 
 void fillMissing(Services& s) {
-    if (s.shell && s.processes && s.keys && s.sound && s.system && s.volumes)
+    if (s.shell && s.processes && s.keys && s.sound && s.system && s.volumes &&
+        s.folderWindows)
         return;
     const Services real = makeLinuxServices();
     if (!s.shell)
@@ -27,6 +28,8 @@ void fillMissing(Services& s) {
         s.system = real.system;
     if (!s.volumes)
         s.volumes = real.volumes;
+    if (!s.folderWindows)
+        s.folderWindows = real.folderWindows;
 }
 
 } // namespace
@@ -43,6 +46,7 @@ KeyState& keys() { return *services().keys; }
 SoundOutput& sound() { return *services().sound; }
 SystemInfo& system() { return *services().system; }
 Volumes& volumes() { return *services().volumes; }
+FolderWindows& folderWindows() { return *services().folderWindows; }
 
 void install(const Services& replacement) {
     Services& s = current();
@@ -58,6 +62,8 @@ void install(const Services& replacement) {
         s.system = replacement.system;
     if (replacement.volumes)
         s.volumes = replacement.volumes;
+    if (replacement.folderWindows)
+        s.folderWindows = replacement.folderWindows;
 }
 
 void reset() { current() = Services{}; }

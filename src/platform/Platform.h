@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FolderWindows.h"
 #include "platform/KeyState.h"
 #include "platform/ProcessList.h"
 #include "platform/ShellLauncher.h"
@@ -20,6 +21,7 @@ struct Services {
     std::shared_ptr<SoundOutput> sound;
     std::shared_ptr<SystemInfo> system;
     std::shared_ptr<Volumes> volumes;
+    std::shared_ptr<FolderWindows> folderWindows;
 };
 
 Services& services();
@@ -29,6 +31,7 @@ KeyState& keys();
 SoundOutput& sound();
 SystemInfo& system();
 Volumes& volumes();
+FolderWindows& folderWindows();
 
 // Replaces the given services (null members keep the current ones).
 void install(const Services& replacement);
