@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace pathwick {
+
+// The attribute word of a path (directory 16, read-only 1, hidden 2, system 4, archive 32);
+// -1 when it cannot be had, -2 for a blank path.
+int attributeWord(const QString& path);
+
+// Classifies a real path in words and says whether it is a directory that can be opened.
+QString DirectoryInfo(const QString& dirPath, bool* isOk = nullptr, QString* moreInfo = nullptr);
+
+// Opens one entry as stored (tokens, recycle bin); true when it was opened.
+bool OpenDir(const QString& path);
+
+} // namespace pathwick

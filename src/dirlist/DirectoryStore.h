@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QStringList>
+
+namespace pathwick {
+
+// The stored directory list: string values of the program's key with a non-blank name, in
+// store order, names untrimmed.
+QStringList storedEntries();
+
+// Rewrites the stored list from items in one transaction: every string value (the unnamed
+// stamp included) goes, the save stamp and one entry per non-blank trimmed item are
+// written. Values of other types stay. A crash leaves the old list or the new one.
+void saveStoredEntries(const QStringList& items, const QDateTime& now);
+
+// The text an entry's value holds: "5/12/2026, 1:45:44am - OFFICEPC (Linux)".
+QString entryNote(const QDateTime& now);
+// "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  9:50am (Settings at ...)".
+QString saveStamp(const QDateTime& now);
+// What AllToList appends for newPath ("" when nothing is to be added).
+QString pathForList(const QString& newPath);
+
+} // namespace pathwick

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace pathwick {
+
+// The outcome of opening every stored entry of a drive; the main window shows it and starts
+// the status flash when not everything opened.
+struct OpeningRunResult {
+    QString caption;
+    QString text;
+    int tried = 0;
+    int opened = 0;
+    bool allOpened = true;
+};
+
+OpeningRunResult runOpeningRun(const QString& drive);
+
+// The "&Open Directories" entry for a listed count: its caption and whether it is enabled.
+QString openDirsCaption(int listedCount);
+bool openDirsEnabled(int listedCount);
+
+} // namespace pathwick
