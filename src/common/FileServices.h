@@ -4,8 +4,12 @@
 
 namespace pathwick {
 
-bool FileExists(const QString& path);          // a file (not a folder) that can be opened
-qint64 GetFileSize(const QString& filePath);   // -1 when the length cannot be had
-QString FileNameOfPath(const QString& path);   // the text after the last "\" (or "/" on Linux)
+// A regular file (not a folder) that can be opened for reading. Wildcards are not expanded;
+// long paths are fine.
+bool FileExists(const QString& path);
+// The file's length in bytes; -1 when it cannot be had (missing, a folder, no access).
+qint64 GetFileSize(const QString& filePath);
+// The text after the last "\" or "/"; the whole text when there is none.
+QString FileNameOfPath(const QString& path);
 
 } // namespace pathwick

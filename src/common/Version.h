@@ -16,7 +16,10 @@ QString VersionCaption();
 QString getAppDate();
 // The program's executable name without folder or suffix ("pathwick").
 QString ExecutableName();
-// The executable's folder (files the program reads) and the folder it writes its own files to.
+// What the platform appends to executable names ("" here, ".exe" on Windows).
+QString ExecutableSuffix();
+// The executable's folder (files the program reads) and the folder it writes its own files to:
+// the executable's folder when writable, else $XDG_DATA_HOME/pathwick (created on demand).
 QString ProgramFolder();
 QString ProgramWriteFolder();
 

@@ -1,0 +1,69 @@
+#pragma once
+
+// Every text the shared services show or write, in one place.
+namespace pathwick::texts {
+
+// Version and build date.
+inline constexpr auto VersionCaptionMiddle = " - version ";
+inline constexpr auto AppDate = "30/03/2025 -  9:50am";
+// Folder under $XDG_DATA_HOME for the program's own files when its folder is read-only.
+inline constexpr auto DataFolderName = "pathwick";
+
+// Clock suffixes of the "am/pm" formats.
+inline constexpr auto Am = "am";
+inline constexpr auto Pm = "pm";
+
+// The message window.
+inline constexpr auto MessageCaptionStart = "Message from ";
+inline constexpr auto MessageCaptionEnd = ":";
+inline constexpr auto MessageDesignHeading = "Please note:";
+inline constexpr auto MessageDesignText = "Just to let you know...";
+inline constexpr auto MessageDesignOk = "&Ok";
+inline constexpr auto MessageDesignAbort = "&Abort";
+inline constexpr auto MessageNewButton = "??..";
+inline constexpr auto MessageUnnamedButton = "Button &";
+
+// Opening through the shell.
+inline constexpr auto HelpTextFile = "Help.txt";
+inline constexpr auto FileErrorTitle = " - File error.";
+inline constexpr auto FileErrorCantFind = "Can't find or load file or URL;";
+inline constexpr auto FileErrorError = "Error;";
+inline constexpr auto FileErrorNumber = "Error number;";
+
+// Sounds.
+inline constexpr auto AlarmFileName = "Alarm01.wav";
+inline constexpr auto SoundErrorTitle = " - Sound error:";
+inline constexpr auto SoundErrorWrongExtension =
+    "Can't play this wave file, wrong .wav extent passed to function.";
+inline constexpr auto SoundErrorCallStart = "PlayWAV(\"";
+inline constexpr auto SoundErrorCallEnd = "\", ...";
+
+// Operating-system names.
+inline constexpr auto UnknownOsStart = "<Unknown O.S. (platform=";
+inline constexpr auto OsDetailsStart = "  (platform=";
+inline constexpr auto OsDetailsVersion = ", version=";
+inline constexpr auto OsDetailsInfoSize = ", info_size=";
+inline constexpr auto OsDetailsBuild = ", build_no.=";
+inline constexpr auto UnknownOsEnd = ")>";
+inline constexpr auto OsDetailsEnd = ")";
+inline constexpr auto UnknownWindows = "Unknown Windows OS";
+inline constexpr auto Windows1 = "Windows 1.x";
+inline constexpr auto Windows2 = "Windows 2.x";
+inline constexpr auto Windows3 = "Windows 3.x";
+inline constexpr auto Windows95 = "Windows 95";
+inline constexpr auto Windows98 = "Windows 98";
+inline constexpr auto WindowsMe = "Windows ME";
+inline constexpr auto WindowsNt351 = "Windows NT 3.51";
+inline constexpr auto WindowsNt40 = "Windows NT 4.0";
+inline constexpr auto Windows2000 = "Windows 2000";
+inline constexpr auto WindowsXp = "Windows XP";
+inline constexpr auto WindowsVista = "Windows Vista";
+inline constexpr auto Windows7 = "Windows 7";
+inline constexpr auto Windows8 = "Windows 8";
+inline constexpr auto Windows81 = "Windows 8.1";
+inline constexpr auto Windows9 = "Windows 9";
+inline constexpr auto Windows10 = "Windows 10";
+inline constexpr auto BadOptionStart = "<Bad option ComputerPlatform(";
+inline constexpr auto BadOptionEnd = ")>";
+
+} // namespace pathwick::texts

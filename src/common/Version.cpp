@@ -1,0 +1,68 @@
+#include "common/Version.h"
+
+#include "common/CommonTexts.h"
+#include "common/ValueFormats.h"
+#include "settings/ProgramSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace pathwick {
+
+namespace {
+
+QFileInfo executableFile() {
+    if (QCoreApplication::instance())
+        return QFileInfo(QCoreApplication::applicationFilePath());
+    // Before the application object exists (start-up checks) the kernel still knows.
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+}
+
+} // namespace
+
+QString VersionText() {
+    return QString::number(VersionMajor) + '.' + formatMinDigits(VersionMinor, 2) + '.' +
+           formatMinDigits(VersionRevision, 4);
+}
+
+QString VersionCaption() {
+    return ProductName + QString(texts::VersionCaptionMiddle) + VersionText();
+}
+
+QString getAppDate() {
+    return texts::AppDate;
+}
+
+QString ExecutableSuffix() {
+#ifdef Q_OS_WIN
+    return QStringLiteral(".exe");
+#else
+    return QString();
+#endif
+}
+
+QString ExecutableName() {
+    QString name = executableFile().fileName();
+    const QString suffix = ExecutableSuffix();
+    if (!suffix.isEmpty() && name.endsWith(suffix, Qt::CaseInsensitive))
+        name.chop(suffix.size());
+    return name;
+}
+
+QString ProgramFolder() {
+    return executableFile().absolutePath();
+}
+
+QString ProgramWriteFolder() {
+    const QString folder = ProgramFolder();
+    if (QFileInfo(folder).isWritable())
+        return folder;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         '/' + texts::DataFolderName;
+    QDir().mkpath(data);
+    return data;
+}
+
+} // namespace pathwick
