@@ -20,26 +20,34 @@ public:
     QLabel* lab_MsgTitle = nullptr;
     QLabel* lab_MainMessage = nullptr;
     QList<QPushButton*> com_Button;
+    // Idle (interval 0) until a caller sets an interval and starts it; closes as dismissed.
     QTimer* tim_WindowCloseTimer = nullptr;
 
-    int show(const QString& message, const QString& heading, const QString& buttons,
-             int defaultButton, int buttonWidth);
-    int result() const { return result_; }
+    // Lays the window out for the texts and buttons, shows it modally and returns the index of
+    // the clicked button, or defaultButton when it was closed another way.
+    int display(const QString& message, const QString& heading, const QString& buttons,
+                int defaultButton, int buttonWidth);
+    int buttonValue() const { return buttonValue_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int result_ = 0;
+    void addButton();
+    void setLabelText(QLabel* label, const QString& text);
+
+    int buttonValue_ = 0;
 };
 
-// The window that owns the message window (the main window; null before it exists).
+// The window that owns the message window and the plain notices (the main window).
 void setMessageWindowOwner(QWidget* owner);
+QWidget* messageWindowOwner();
 // The loaded message window, loaded on first use since the last MessageDisplay.
 frm_MessageWindow& MessageWindow();
+// Shows the loaded message window (see frm_MessageWindow::display) and unloads it.
 int MessageDisplay(const QString& message, const QString& heading, const QString& buttons,
                    int defaultButton, int buttonWidth);
+// The result of the last MessageDisplay.
 int ButtonValue();
 
 } // namespace pathwick

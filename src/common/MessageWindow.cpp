@@ -1,0 +1,216 @@
+#include "common/MessageWindow.h"
+
+#include "common/CommonTexts.h"
+#include "common/MessageLayout.h"
+#include "common/Twips.h"
+#include "settings/ProgramSettings.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+namespace pathwick {
+
+namespace {
+
+// Design values in twips.
+constexpr int TitleLeft = 60;
+constexpr int TitleTop = 60;
+constexpr int MessageLeft = 60;
+constexpr int MessageTop = 300;
+constexpr int ButtonLeft = 120;
+constexpr int SecondButtonLeft = 1560;
+constexpr int ButtonTop = 2400;
+constexpr int ButtonWidth = 1335;
+constexpr int ButtonHeight = 375;
+constexpr int DesignWidth = 3000;
+constexpr int DesignHeight = 2900;
+constexpr double TitlePointSize = 9.75;
+
+QPointer<QWidget>& owner() {
+    static QPointer<QWidget> instance;
+    return instance;
+}
+
+QPointer<frm_MessageWindow>& loaded() {
+    static QPointer<frm_MessageWindow> instance;
+    return instance;
+}
+
+int& lastButtonValue() {
+    static int value = 0;
+    return value;
+}
+
+// Lines break at CR LF; a lone CR or LF breaks too rather than showing as a stray glyph.
+QString labelLines(const QString& text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace('\r', '\n');
+    return lines;
+}
+
+void setBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+} // namespace
+
+frm_MessageWindow::frm_MessageWindow(QWidget* ownerWidget) : QDialog(ownerWidget) {
+    setWindowTitle(texts::MessageCaptionStart + QString(ProductName) + texts::MessageCaptionEnd);
+    if (ownerWidget)
+        setWindowIcon(ownerWidget->windowIcon());
+    resize(twipsToPixels(DesignWidth, this), twipsToPixels(DesignHeight, this));
+
+    lab_MsgTitle = new QLabel(this);
+    QFont titleFont = lab_MsgTitle->font();
+    titleFont.setPointSizeF(TitlePointSize);
+    titleFont.setBold(true);
+    lab_MsgTitle->setFont(titleFont);
+    lab_MsgTitle->move(twipsToPixels(TitleLeft, this), twipsToPixels(TitleTop, this));
+    setLabelText(lab_MsgTitle, texts::MessageDesignHeading);
+
+    lab_MainMessage = new QLabel(this);
+    lab_MainMessage->move(twipsToPixels(MessageLeft, this), twipsToPixels(MessageTop, this));
+    setLabelText(lab_MainMessage, texts::MessageDesignText);
+
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(this);
+        button->setGeometry(twipsToPixels(i == 0 ? ButtonLeft : SecondButtonLeft, this),
+                            twipsToPixels(ButtonTop, this), twipsToPixels(ButtonWidth, this),
+                            twipsToPixels(ButtonHeight, this));
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            buttonValue_ = i;
+            close();
+        });
+        com_Button.append(button);
+    }
+    com_Button[0]->setText(texts::MessageDesignOk);
+    com_Button[1]->setText(texts::MessageDesignAbort);
+    com_Button[1]->setVisible(false);
+    com_Button[1]->setEnabled(false);
+
+    tim_WindowCloseTimer = new QTimer(this);
+    tim_WindowCloseTimer->setInterval(0);
+    connect(tim_WindowCloseTimer, &QTimer::timeout, this, [this] {
+        if (tim_WindowCloseTimer->interval() > 0)
+            close();
+    });
+}
+
+void frm_MessageWindow::setLabelText(QLabel* label, const QString& text) {
+    label->setTextFormat(Qt::PlainText);
+    label->setText(labelLines(text));
+    label->adjustSize();
+}
+
+void frm_MessageWindow::addButton() {
+    const int index = int(com_Button.size());
+    const QPushButton* before = com_Button.last();
+    auto* button = new QPushButton(texts::MessageNewButton, this);
+    button->setFont(before->font());
+    button->setGeometry(before->x() + before->width() + com_Button[0]->x(), before->y(),
+                        before->width(), before->height());
+    button->setVisible(false);
+    button->setEnabled(false);
+    connect(button, &QPushButton::clicked, this, [this, index] {
+        buttonValue_ = index;
+        close();
+    });
+    com_Button.append(button);
+}
+
+int frm_MessageWindow::display(const QString& message, const QString& heading,
+                               const QString& buttons, int defaultButton, int buttonWidth) {
+    buttonValue_ = defaultButton;
+    setLabelText(lab_MsgTitle, heading);
+    setLabelText(lab_MainMessage, message);
+
+    lab_MainMessage->move(lab_MainMessage->x(), heading.isEmpty()
+                                                    ? lab_MsgTitle->y()
+                                                    : lab_MsgTitle->y() + lab_MsgTitle->height());
+
+    const QLabel* wider =
+        lab_MainMessage->width() > lab_MsgTitle->width() ? lab_MainMessage : lab_MsgTitle;
+    const int width = wider->width() + 2 * wider->x();
+
+    const int w = twipsToPixels(clampButtonWidth(buttonWidth), this);
+    QPushButton* first = com_Button[0];
+    first->resize(w, first->height());
+    com_Button[1]->resize(w, com_Button[1]->height());
+    com_Button[1]->move(first->x() + w + first->x(), com_Button[1]->y());
+
+    const int buttonTop = lab_MainMessage->y() + lab_MainMessage->height() + lab_MsgTitle->y();
+    for (QPushButton* button : std::as_const(com_Button))
+        button->move(button->x(), buttonTop);
+
+    const int height = first->y() + first->height() + lab_MsgTitle->y();
+    setFixedSize(width, height);
+
+    const QStringList captions = messageButtonCaptions(buttons);
+    for (int n = 0; n < captions.size(); ++n) {
+        if (n >= com_Button.size() - 1)
+            addButton();
+        QPushButton* button = com_Button[n];
+        button->setText(captions[n]);
+        button->setVisible(true);
+        button->setEnabled(true);
+        setBold(button, n == defaultButton);
+    }
+
+    if (defaultButton >= 0 && defaultButton < com_Button.size()) {
+        QPushButton* focus = com_Button[defaultButton];
+        if (focus->isVisibleTo(this) && focus->isEnabled())
+            focus->setFocus();
+    }
+
+    // An enabled timer without an interval never fires.
+    if (tim_WindowCloseTimer->interval() <= 0)
+        tim_WindowCloseTimer->stop();
+
+    const QPointer<frm_MessageWindow> self(this);
+    exec();
+    return self ? buttonValue_ : defaultButton;
+}
+
+void frm_MessageWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Pause) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void setMessageWindowOwner(QWidget* ownerWidget) {
+    owner() = ownerWidget;
+}
+
+QWidget* messageWindowOwner() {
+    return owner();
+}
+
+frm_MessageWindow& MessageWindow() {
+    if (!loaded())
+        loaded() = new frm_MessageWindow(owner());
+    return *loaded();
+}
+
+int MessageDisplay(const QString& message, const QString& heading, const QString& buttons,
+                   int defaultButton, int buttonWidth) {
+    QPointer<frm_MessageWindow> window = &MessageWindow();
+    lastButtonValue() = window->display(message, heading, buttons, defaultButton, buttonWidth);
+    // Unload, so the next call starts from the design state.
+    delete window.data();
+    loaded() = nullptr;
+    return lastButtonValue();
+}
+
+int ButtonValue() {
+    return lastButtonValue();
+}
+
+} // namespace pathwick
