@@ -11,8 +11,9 @@ QStringList storedEntries();
 
 // Rewrites the stored list from items in one transaction: every string value (the unnamed
 // stamp included) goes, the save stamp and one entry per non-blank trimmed item are
-// written. Values of other types stay. A crash leaves the old list or the new one.
-void saveStoredEntries(const QStringList& items, const QDateTime& now);
+// written. Values of other types stay. A crash leaves the old list or the new one; false
+// when the store did not take the new list (the old one is still there).
+bool saveStoredEntries(const QStringList& items, const QDateTime& now);
 
 // The text an entry's value holds: "5/12/2026, 1:45:44am - OFFICEPC (Linux)".
 QString entryNote(const QDateTime& now);

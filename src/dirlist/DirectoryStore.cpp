@@ -1,0 +1,68 @@
+#include "dirlist/DirectoryStore.h"
+
+#include "common/ComputerInfo.h"
+#include "common/ValueFormats.h"
+#include "common/Version.h"
+#include "dirlist/DirListTexts.h"
+#include "platform/Environment.h"
+#include "settings/ProgramSettings.h"
+#include "settings/Settings.h"
+#include "settings/SettingsListing.h"
+#include "settings/SettingsTransaction.h"
+
+namespace pathwick {
+
+namespace {
+
+const QString StringType = QStringLiteral("S");
+
+} // namespace
+
+QStringList storedEntries() {
+    QStringList entries;
+    for (const ListedValue& value : listValues(MachineRoot, ProgramKey()))
+        if (value.type == StringType && !value.name.trimmed().isEmpty())
+            entries.append(value.name);
+    return entries;
+}
+
+bool saveStoredEntries(const QStringList& items, const QDateTime& now) {
+    const QString key = ProgramKey();
+    SettingsTransaction transaction;
+    for (const ListedValue& value : listValues(MachineRoot, key))
+        if (value.type == StringType)
+            DeleteSetting(MachineRoot, key, value.name);
+    WriteSetting(MachineRoot, key, QString(), StringType, saveStamp(now));
+    const QString note = entryNote(now);
+    for (const QString& item : items) {
+        const QString name = item.trimmed();
+        if (!name.isEmpty())
+            WriteSetting(MachineRoot, key, name, StringType, note);
+    }
+    return transaction.commit();
+}
+
+QString entryNote(const QDateTime& now) {
+    return formatNoteMoment(now) + QStringLiteral(" - ") + OSName() + QStringLiteral(" (") +
+           platform::environmentValue(QStringLiteral("OS")) + QStringLiteral(")");
+}
+
+QString saveStamp(const QDateTime& now) {
+    using namespace dirlist_texts;
+    return QString::fromLatin1(StampStart) + QString::fromLatin1(ProductName) + StampVersion +
+           VersionText() + QStringLiteral(", ") + getAppDate() + StampSettingsAt +
+           formatNoteMoment(now) + QStringLiteral(")");
+}
+
+QString pathForList(const QString& newPath) {
+    QString path = newPath.trimmed();
+    if (path.endsWith(u'\\'))
+        path.chop(1);
+#ifndef Q_OS_WIN
+    else if (path.endsWith(u'/') && path != QStringLiteral("/"))
+        path.chop(1);
+#endif
+    return path.trimmed().isEmpty() ? QString() : path;
+}
+
+} // namespace pathwick
