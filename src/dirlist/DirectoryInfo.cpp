@@ -1,0 +1,144 @@
+#include "dirlist/DirectoryInfo.h"
+
+#include "common/ShellServices.h"
+#include "dirlist/DirListTexts.h"
+#include "platform/Environment.h"
+#include "platform/ShellLauncher.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pathwick {
+
+namespace {
+
+namespace texts = dirlist_texts;
+
+constexpr int ReadOnly = 1;
+constexpr int Hidden = 2;
+constexpr int System = 4;
+constexpr int Directory = 16;
+constexpr int Archive = 32;
+
+QString lastComponentOf(const QString& path) {
+    const qsizetype cut = qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    return path.mid(cut + 1);
+}
+
+bool isDotName(const QString& path) {
+    return QFileInfo(QDir::cleanPath(path)).fileName().startsWith(u'.');
+}
+
+} // namespace
+
+int attributeWord(const QString& path) {
+    if (path.trimmed().isEmpty())
+        return -2;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return -1;
+    int word = 0;
+    if (info.isDir())
+        word |= Directory;
+    else if (info.isFile())
+        word |= Archive;
+    else
+        word |= System; // devices, sockets and pipes
+    if (!info.isWritable())
+        word |= ReadOnly;
+    if (isDotName(path))
+        word |= Hidden;
+    return word;
+}
+
+DirectoryVerdict classifyAttributeWord(int word, const QString& lastComponent) {
+    const auto row = [&](bool isOk, const char* text) {
+        return DirectoryVerdict{isOk, QString::fromLatin1(text), lastComponent};
+    };
+    switch (word) {
+    case -2:
+        return {false, QString::fromLatin1(texts::NoPathEntered), QString()};
+    case -1:
+        return row(false, texts::CantFindObject);
+    case 0:
+    case 32:
+        return row(false, texts::NormalFile);
+    case 1:
+    case 33:
+        return row(false, texts::ReadOnlyFile);
+    case 2:
+    case 34:
+        return row(false, texts::HiddenFile);
+    case 3:
+        return row(false, texts::ReadOnlyHiddenFile);
+    case 4:
+        return row(false, texts::SystemFile);
+    case 5:
+        return row(false, texts::ReadOnlySystemFile);
+    case 6:
+        return row(false, texts::HiddenSystemFile);
+    case 7:
+        return row(false, texts::ReadOnlyHiddenSystemFile);
+    case 16:
+        return row(true, texts::NormalDirectory);
+    case 17:
+        return row(true, texts::ReadOnlyDirectory);
+    case 18:
+        return row(true, texts::HiddenDirectory);
+    case 22:
+        return row(true, texts::FilesInHiddenSystemDirectory);
+    case 23:
+        return row(true, texts::ReadOnlyHiddenSystemDirectory);
+    default:
+        return {false, QString::fromLatin1(texts::NotValidDirectory),
+                QString::fromLatin1(texts::ObjectType) + QString::number(word)};
+    }
+}
+
+QString DirectoryInfo(const QString& dirPath, bool* isOk, QString* moreInfo) {
+    DirectoryVerdict verdict =
+        classifyAttributeWord(attributeWord(dirPath), lastComponentOf(dirPath));
+
+    const QString lowered = dirPath.trimmed().toLower();
+    const QString recycleBinUnder = QString::fromLatin1(texts::RecycleBinUnder);
+    if (lowered.endsWith(recycleBinUnder) &&
+        lowered ==
+            platform::environmentValue(QStringLiteral("SystemDrive")).toLower() + recycleBinUnder)
+        verdict = {true, QString::fromLatin1(texts::RecycleBinDirectory),
+                   QString::fromLatin1(texts::RecycleBinInfo)};
+    const QString network = QString::fromLatin1(texts::NetworkPlaces).toLower();
+    if (lowered == network || lowered == network + u'\\')
+        verdict = {true, QString::fromLatin1(texts::NetworkDirectory),
+                   QString::fromLatin1(texts::NetworkInfo)};
+
+    if (isOk)
+        *isOk = verdict.isOk;
+    if (moreInfo)
+        *moreInfo = verdict.moreInfo;
+    return verdict.text;
+}
+
+bool OpenDir(const QString& path) {
+    PathExpander expander;
+    return OpenDir(path, expander);
+}
+
+bool OpenDir(const QString& path, PathExpander& expander) {
+    // A recycle-bin folder on any drive letter stands for the recycle bin.
+    QString entry = path.trimmed();
+    if (entry.mid(1, 26).compare(QLatin1String(texts::RecycleBinFolder), Qt::CaseInsensitive) == 0)
+        entry = QString::fromLatin1(texts::RecycleBinToken) + entry.mid(27);
+    if (entry.trimmed().compare(QLatin1String(texts::RecycleBinToken), Qt::CaseInsensitive) == 0)
+        return OpenWithShell(QString::fromLatin1(texts::RecycleBinPlace), QString(), 0) ==
+               platform::ShellResult::Success;
+
+    const QString realPath = expander.expand(entry);
+    bool isOk = false;
+    DirectoryInfo(realPath, &isOk);
+    if (!isOk)
+        return false;
+    OpenWithShell(realPath, QString(), 0);
+    return true;
+}
+
+} // namespace pathwick
