@@ -1,0 +1,26 @@
+#include "settings/SettingsTexts.h"
+
+namespace pathwick::texts {
+
+QString storeMovedAside(const QString& storeFile, const QString& reason, const QString& movedTo) {
+    return QStringLiteral("Pathwick could not read its settings file\n%1\n(%2).\n\n"
+                          "The file was kept unchanged as\n%3\n\n"
+                          "Pathwick started with its default settings.")
+        .arg(storeFile, reason, movedTo);
+}
+
+QString storeNotMoved(const QString& storeFile, const QString& reason) {
+    return QStringLiteral("Pathwick could not read its settings file\n%1\n(%2),\n"
+                          "and could not move it aside.\n\n"
+                          "Pathwick uses its default settings; changes will not be saved "
+                          "until the file is repaired or removed.")
+        .arg(storeFile, reason);
+}
+
+QString storeUnavailable(const QString& storeFile, const QString& reason) {
+    return QStringLiteral("Pathwick cannot open its settings file\n%1\n(%2).\n\n"
+                          "Pathwick uses its default settings; changes will not be saved.")
+        .arg(storeFile, reason);
+}
+
+} // namespace pathwick::texts

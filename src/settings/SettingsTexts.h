@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The texts the settings store shows the user.
+namespace pathwick::texts {
+
+// The store could not be read and was moved aside; the program runs on defaults.
+QString storeMovedAside(const QString& storeFile, const QString& reason, const QString& movedTo);
+// The store could not be read and could not be moved aside either.
+QString storeNotMoved(const QString& storeFile, const QString& reason);
+// The store cannot be opened at all (permissions, a folder in its place, ...).
+QString storeUnavailable(const QString& storeFile, const QString& reason);
+
+} // namespace pathwick::texts
