@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace pathwick {
+
+// What the command line the program was started with asks for.
+enum class CommandRequest {
+    None,     // nothing (empty or only spaces or quotes)
+    Hidden,   // "#Hidden": start minimised
+    Delay,    // "?HoursMinutes=...": shut down after a delay
+    DateTime, // "?DateTime=...": shut down at a moment
+    Editor,   // anything else: a path for the directory-list editor
+};
+
+struct CommandLineRequest {
+    CommandRequest kind = CommandRequest::None;
+    // For Delay and DateTime: the request with ":", "/", "\" and "-" turned into "," and
+    // every space removed; for Editor: the text without surrounding quotes.
+    QString cmd;
+};
+
+CommandLineRequest classifyCommandLine(const QString& commandLine);
+
+} // namespace pathwick

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace pathwick {
+
+// One fresh walk over the process list: -1 gives " N" (the count, after a space), 0 every
+// executable name followed by CR LF, k >= 1 the k-th name or "". When the list cannot be
+// taken, -1 answers like 0 and every other index with "".
+QString RunningProcessInfo(int index);
+// The same over a given walk (nothing when the list could not be taken).
+QString processInfoFrom(const std::optional<QStringList>& walk, int index);
+
+// Processes whose executable name begins with the program's name + the platform's suffix,
+// letter case counting.
+int CountRunningCopies();
+int countCopiesIn(const QStringList& names, const QString& executableWithSuffix);
+
+// The question shown when not exactly one copy runs.
+QString runningCopiesText(int count, const QString& executableName, const QString& suffix);
+
+} // namespace pathwick
