@@ -28,9 +28,10 @@ QString decodeOctal(const QString& field) {
     return QString::fromUtf8(out);
 }
 
+// fuseblk stays: it is a disk (an NTFS stick, say) driven by a user-space file system.
 bool isExcludedType(const QString& type) {
-    return type == u"squashfs" || type == u"tmpfs" || type == u"overlay" ||
-           type.startsWith(u"fuse");
+    return type == u"squashfs" || type == u"tmpfs" || type == u"overlay" || type == u"fuse" ||
+           type.startsWith(u"fuse.");
 }
 
 bool isBootPath(const QString& path) {

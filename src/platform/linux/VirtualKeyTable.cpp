@@ -19,7 +19,7 @@ Keysyms namedKey(int virtualKey) {
     case 9:
         return {XK_Tab, XK_ISO_Left_Tab};
     case 12:
-        return {XK_Clear, XK_KP_Begin};
+        return {XK_Clear};
     case 13:
         return {XK_Return, XK_KP_Enter};
     case 16:
