@@ -1,4 +1,4 @@
-#include "TempStore.h"
+#include "support/TempStore.h"
 
 #include "settings/StoreLocation.h"
 
