@@ -12,8 +12,6 @@ namespace pathwick {
 namespace {
 
 constexpr int VersionInfoSize = 148;
-constexpr auto VersionRoot = "HKLM";
-constexpr auto VersionKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 // The leading whole number of a text, 0 when it does not begin with one.
 int leadingNumber(const QString& text) {
@@ -106,23 +104,27 @@ PlatformVersion reportedVersion() {
     return v;
 }
 
+qint32 readStored(const catalogue::SystemValue<qint32>& stored) {
+    QVariant value;
+    ReadSetting(stored.root, stored.keyPath, stored.name, QStringLiteral("D"), stored.defaultValue,
+                value);
+    return value.toInt();
+}
+
+QString readStored(const catalogue::SystemValue<const char*>& stored) {
+    QVariant value;
+    ReadSetting(stored.root, stored.keyPath, stored.name, QStringLiteral("S"),
+                QString(stored.defaultValue), value);
+    return value.toString();
+}
+
 StoredVersion storedVersion() {
     StoredVersion stored;
-    const auto readNumber = [](const QString& name, qint32& target) {
-        QVariant value;
-        ReadSetting(VersionRoot, VersionKey, name, QStringLiteral("D"), target, value);
-        target = value.toInt();
-    };
-    const auto readText = [](const QString& name, QString& target) {
-        QVariant value;
-        ReadSetting(VersionRoot, VersionKey, name, QStringLiteral("S"), target, value);
-        target = value.toString();
-    };
-    readNumber(QStringLiteral("CurrentMajorVersionNumber"), stored.currentMajorVersionNumber);
-    readNumber(QStringLiteral("CurrentMinorVersionNumber"), stored.currentMinorVersionNumber);
-    readText(QStringLiteral("CurrentBuildNumber"), stored.currentBuildNumber);
-    readText(QStringLiteral("CurrentBuild"), stored.currentBuild);
-    readText(QStringLiteral("CSDVersion"), stored.csdVersion);
+    stored.currentMajorVersionNumber = readStored(catalogue::CurrentMajorVersionNumber);
+    stored.currentMinorVersionNumber = readStored(catalogue::CurrentMinorVersionNumber);
+    stored.currentBuildNumber = readStored(catalogue::CurrentBuildNumber);
+    stored.currentBuild = readStored(catalogue::CurrentBuild);
+    stored.csdVersion = readStored(catalogue::CSDVersion);
     return stored;
 }
 
@@ -143,7 +145,7 @@ PlatformVersion correctedVersion(const PlatformVersion& reported, const StoredVe
         v.build = build;
     else if (const int other = leadingNumber(stored.currentBuild); other != 0)
         v.build = other;
-    if (stored.csdVersion != QLatin1String("?"))
+    if (stored.csdVersion != QLatin1String(catalogue::CSDVersion.defaultValue))
         v.servicePack = stored.csdVersion;
     return v;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Catalogue.h"
+
 #include <QString>
 
 namespace pathwick {
@@ -23,14 +25,13 @@ struct PlatformVersion {
     QString systemName;
 };
 
-// The store's values under "SOFTWARE\Microsoft\Windows NT\CurrentVersion", read with their
-// defaults ("D" -1, "S" "?").
+// The store's values of the Windows version key, defaults where it holds none.
 struct StoredVersion {
-    qint32 currentMajorVersionNumber = -1;
-    qint32 currentMinorVersionNumber = -1;
-    QString currentBuildNumber = QStringLiteral("?");
-    QString currentBuild = QStringLiteral("?");
-    QString csdVersion = QStringLiteral("?");
+    qint32 currentMajorVersionNumber = catalogue::CurrentMajorVersionNumber.defaultValue;
+    qint32 currentMinorVersionNumber = catalogue::CurrentMinorVersionNumber.defaultValue;
+    QString currentBuildNumber = catalogue::CurrentBuildNumber.defaultValue;
+    QString currentBuild = catalogue::CurrentBuild.defaultValue;
+    QString csdVersion = catalogue::CSDVersion.defaultValue;
 };
 
 // The platform id given on Linux: above the Windows families, so the decoding keeps its own

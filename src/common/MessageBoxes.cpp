@@ -2,7 +2,7 @@
 
 #include "common/ErrorNotice.h"
 #include "common/MessageWindow.h"
-#include "settings/ProgramSettings.h"
+#include "settings/Catalogue.h"
 
 namespace pathwick {
 

@@ -8,10 +8,9 @@ class QWidget;
 namespace pathwick {
 
 // The standard message box every plain notice uses: title = product name + suffix.
-QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
-                                        const QString& titleSuffix, const QString& text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                        QMessageBox::StandardButton defaultButton =
-                                            QMessageBox::NoButton);
+QMessageBox::StandardButton
+showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& titleSuffix,
+            const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 } // namespace pathwick

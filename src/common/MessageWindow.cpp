@@ -3,7 +3,7 @@
 #include "common/CommonTexts.h"
 #include "common/MessageLayout.h"
 #include "common/Twips.h"
-#include "settings/ProgramSettings.h"
+#include "settings/Catalogue.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,14 +42,6 @@ QPointer<frm_MessageWindow>& loaded() {
 int& lastButtonValue() {
     static int value = 0;
     return value;
-}
-
-// Lines break at CR LF; a lone CR or LF breaks too rather than showing as a stray glyph.
-QString labelLines(const QString& text) {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines.replace('\r', '\n');
-    return lines;
 }
 
 void setBold(QWidget* widget, bool bold) {
@@ -104,7 +96,7 @@ frm_MessageWindow::frm_MessageWindow(QWidget* ownerWidget) : QDialog(ownerWidget
 
 void frm_MessageWindow::setLabelText(QLabel* label, const QString& text) {
     label->setTextFormat(Qt::PlainText);
-    label->setText(labelLines(text));
+    label->setText(text);
     label->adjustSize();
 }
 

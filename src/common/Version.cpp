@@ -2,7 +2,7 @@
 
 #include "common/CommonTexts.h"
 #include "common/ValueFormats.h"
-#include "settings/ProgramSettings.h"
+#include "settings/Catalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>

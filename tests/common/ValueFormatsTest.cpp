@@ -1,0 +1,83 @@
+#include "common/ValueFormats.h"
+#include "common/Version.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace pathwick;
+
+TEST(ValueFormats, DateHasDayWithoutAndMonthWithLeadingZero) {
+    EXPECT_EQ(formatDate_d_mm_yyyy(QDate(2026, 12, 5)), "5/12/2026");
+    EXPECT_EQ(formatDate_d_mm_yyyy(QDate(2025, 3, 30)), "30/03/2025");
+    EXPECT_EQ(formatDate_d_mm_yyyy(QDate(987, 1, 1)), "1/01/0987");
+}
+
+TEST(ValueFormats, TwelveHourClockAroundMidnightAndNoon) {
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(0, 0, 0)), "12:00:00am");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(0, 59, 59)), "12:59:59am");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(1, 45, 44)), "1:45:44am");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(11, 59, 59)), "11:59:59am");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(12, 0, 0)), "12:00:00pm");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(13, 5, 9)), "1:05:09pm");
+    EXPECT_EQ(formatTime_h_mm_ss_ampm(QTime(23, 59, 0)), "11:59:00pm");
+
+    EXPECT_EQ(formatTime_H_MM_ampm(QTime(0, 7)), "12:07am");
+    EXPECT_EQ(formatTime_H_MM_ampm(QTime(9, 50)), "9:50am");
+    EXPECT_EQ(formatTime_H_MM_ampm(QTime(12, 30)), "12:30pm");
+    EXPECT_EQ(formatTime_H_MM_ampm(QTime(21, 0)), "9:00pm");
+}
+
+TEST(ValueFormats, MomentsAndFileStamps) {
+    const QDateTime moment(QDate(2026, 12, 5), QTime(2, 18, 17));
+    EXPECT_EQ(formatNoteMoment(moment), "5/12/2026, 2:18:17am");
+    EXPECT_EQ(formatFileStamp(moment), "2026-12-05_02-18-17");
+    EXPECT_EQ(formatFileStamp(QDateTime(QDate(2026, 1, 9), QTime(23, 4, 5))),
+              "2026-01-09_23-04-05");
+}
+
+TEST(ValueFormats, ThousandsSeparators) {
+    EXPECT_EQ(formatThousands(0), "0");
+    EXPECT_EQ(formatThousands(999), "999");
+    EXPECT_EQ(formatThousands(1000), "1,000");
+    EXPECT_EQ(formatThousands(20000), "20,000");
+    EXPECT_EQ(formatThousands(1234567), "1,234,567");
+    EXPECT_EQ(formatThousands(-1234), "-1,234");
+    EXPECT_EQ(formatThousands(-999), "-999");
+    EXPECT_EQ(formatThousands(std::numeric_limits<qint64>::min()), "-9,223,372,036,854,775,808");
+}
+
+TEST(ValueFormats, MinimumDigits) {
+    EXPECT_EQ(formatMinDigits(1, 2), "01");
+    EXPECT_EQ(formatMinDigits(16, 4), "0016");
+    EXPECT_EQ(formatMinDigits(12345, 4), "12345");
+    EXPECT_EQ(formatMinDigits(0, 2), "00");
+    EXPECT_EQ(formatMinDigits(-5, 2), "-05");
+}
+
+TEST(ValueFormats, NamesFollowTheLocale) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(formatWeekdayName(QDate(2025, 3, 30)), "Sonntag");
+    EXPECT_EQ(formatMonthName(QDate(2025, 3, 30)), "März");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(formatWeekdayName(QDate(2025, 3, 31)), "Monday");
+    EXPECT_EQ(formatMonthName(QDate(2025, 12, 1)), "December");
+    QLocale::setDefault(saved);
+}
+
+TEST(Version, TextsOfThisVersion) {
+    EXPECT_EQ(VersionText(), "0.01.0016");
+    EXPECT_EQ(VersionCaption(), "Pathwick - version 0.01.0016");
+    EXPECT_EQ(getAppDate(), "30/03/2025 -  9:50am");
+}
+
+TEST(Version, ProgramFoldersAreTheExecutables) {
+    const QFileInfo self(QCoreApplication::applicationFilePath());
+    EXPECT_EQ(ExecutableName(), self.fileName());
+    EXPECT_EQ(ProgramFolder(), self.absolutePath());
+    // The build folder is writable, so the program writes beside itself.
+    EXPECT_EQ(ProgramWriteFolder(), self.absolutePath());
+}
