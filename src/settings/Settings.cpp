@@ -46,14 +46,23 @@ QString folded(const QString& text) {
     return text.toCaseFolded();
 }
 
-QString trimmedSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+QStringView trimmedSpaces(QStringView text) {
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
+}
+
+// A name as the listing shows it: zero characters removed, then spaces trimmed.
+void appendListedName(QString& listing, const QString& name) {
+    if (!name.contains(QChar(0))) {
+        listing += trimmedSpaces(name);
+        return;
+    }
+    QString cleaned = name;
+    cleaned.remove(QChar(0));
+    listing += trimmedSpaces(cleaned);
 }
 
 struct KeyLookup {
@@ -210,9 +219,7 @@ int ListSettings(const QString& rootName, const QString& keyPath, QString& list,
     query.bind(1, key.id);
     int rc;
     while ((rc = query.step()) == SQLITE_ROW) {
-        QString name = query.text(0);
-        name.remove(QChar(0));
-        listing += trimmedSpaces(name);
+        appendListedName(listing, query.text(0));
         if (withTypes) {
             listing += ListTypeSeparator;
             listing += store::listingLetter(int(query.integer(1)));
