@@ -1,10 +1,11 @@
 #include "common/ValueFormats.h"
+#include "common/Twips.h"
 #include "common/Version.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace pathwick;
@@ -80,4 +81,16 @@ TEST(Version, ProgramFoldersAreTheExecutables) {
     EXPECT_EQ(ProgramFolder(), self.absolutePath());
     // The build folder is writable, so the program writes beside itself.
     EXPECT_EQ(ProgramWriteFolder(), self.absolutePath());
+}
+
+TEST(Twips, FifteenTwipsAreOnePixelAt96Dpi) {
+    QWidget widget;
+    const int dpi = widget.logicalDpiX();
+    EXPECT_EQ(twipsToPixels(1440, &widget), dpi);
+    EXPECT_EQ(pixelsToTwips(dpi, &widget), 1440);
+    if (dpi == 96) {
+        EXPECT_EQ(twipsToPixels(15, &widget), 1);
+        EXPECT_EQ(twipsToPixels(1335, &widget), 89);
+        EXPECT_EQ(pixelsToTwips(89, &widget), 1335);
+    }
 }
