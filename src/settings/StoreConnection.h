@@ -20,7 +20,7 @@ int resultFromSqlite(int sqliteCode);
 // The process's one connection to the store, opened on first use from storePath(), with its
 // prepared statements. A store that cannot be read as one is moved aside and replaced by an
 // empty one; a store that cannot be opened at all leaves every operation failing with a
-// result code, so callers keep their defaults.
+// result code, so callers keep their defaults. Used from the user-interface thread only.
 class Connection {
 public:
     static Connection& instance();
