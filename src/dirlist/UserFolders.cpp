@@ -1,11 +1,9 @@
 #include "dirlist/UserFolders.h"
 
 #include "common/Version.h"
+#include "platform/Environment.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTextStream>
 
 namespace pathwick {
 
@@ -13,29 +11,6 @@ namespace {
 
 QString standardFolder(QStandardPaths::StandardLocation location) {
     return QStandardPaths::writableLocation(location);
-}
-
-// Qt has no public-share location: read it from user-dirs.dirs the way Qt reads the others.
-QString publicShareFolder() {
-    const QString home = QDir::homePath();
-    QFile file(standardFolder(QStandardPaths::GenericConfigLocation) +
-               QStringLiteral("/user-dirs.dirs"));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream stream(&file);
-        const QString key = QStringLiteral("XDG_PUBLICSHARE_DIR=");
-        while (!stream.atEnd()) {
-            const QString line = stream.readLine().trimmed();
-            if (!line.startsWith(key))
-                continue;
-            QString value = line.mid(key.size());
-            value.remove(u'"');
-            if (value.startsWith(QStringLiteral("$HOME")))
-                value.replace(0, 5, home);
-            if (QDir::isAbsolutePath(value))
-                return QDir::cleanPath(value);
-        }
-    }
-    return home + QStringLiteral("/Public");
 }
 
 } // namespace
@@ -57,7 +32,7 @@ QString userFolderPath(UserFolder folder) {
     case UserFolder::Desktop:
         return standardFolder(QStandardPaths::DesktopLocation);
     case UserFolder::PublicShare:
-        return publicShareFolder();
+        return platform::publicShareFolder();
     case UserFolder::SystemRoot:
         return QStringLiteral("/");
     case UserFolder::RecycleBin:
