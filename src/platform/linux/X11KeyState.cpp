@@ -3,6 +3,7 @@
 #include "platform/linux/VirtualKeyTable.h"
 #include "platform/linux/X11Connection.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <algorithm>
 
@@ -15,16 +16,32 @@ constexpr int ctrlBreakKey = 3;
 
 } // namespace
 
+// A server with the keyboard extension tells a client that uses it about new mappings
+// only when asked; core clients get MappingNotify unasked.
+void X11KeyState::watchMappingChanges() {
+    watching_ = true;
+    Display* display = x11Display();
+    int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    int eventBase = 0;
+    if (!XkbQueryExtension(display, &opcode, &eventBase, &error, &major, &minor))
+        return;
+    const unsigned int changes = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
+    if (XkbSelectEvents(display, XkbUseCoreKbd, changes, changes))
+        xkbEventType_ = eventBase;
+}
+
 void X11KeyState::forgetMappingIfChanged() {
     Display* display = x11Display();
-    // Nothing is selected on this connection, so what arrives is mapping news; the last
-    // round trip has already read it in, so looking costs no further request.
+    // Only mapping news is asked for on this connection, and the last round trip has
+    // already read it in, so looking costs no further request.
     bool changed = false;
     while (XEventsQueued(display, QueuedAlready) > 0) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MappingNotify) {
             XRefreshKeyboardMapping(&event.xmapping);
+            changed = true;
+        } else if (event.type == xkbEventType_) {
             changed = true;
         }
     }
@@ -85,6 +102,8 @@ bool X11KeyState::isDown(int virtualKey) {
         return (state & mask) != 0;
     }
 
+    if (!watching_)
+        watchMappingChanges();
     XQueryKeymap(display, keymap_.data());
     forgetMappingIfChanged();
     const Keycodes& keycodes = keycodesFor(virtualKey);

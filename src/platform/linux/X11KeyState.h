@@ -18,11 +18,14 @@ public:
 private:
     using Keycodes = std::bitset<256>;
     const Keycodes& keycodesFor(int virtualKey);
+    void watchMappingChanges();
     void forgetMappingIfChanged();
     bool anyDown(const Keycodes& keycodes);
 
     std::unordered_map<int, Keycodes> keycodes_;
     std::array<char, 32> keymap_{};
+    bool watching_ = false;
+    int xkbEventType_ = -1; // keyboard-extension events, when the server has the extension
 };
 
 } // namespace pathwick::platform

@@ -1,0 +1,133 @@
+#include "platform/Platform.h"
+#include "platform/ShellLauncher.h"
+#include "platform/linux/LinuxShellLauncher.h"
+#include "platform/linux/X11FolderWindows.h"
+
+namespace {
+// Xlib takes the name Success for a macro.
+constexpr int launched = pathwick::platform::ShellResult::Success;
+} // namespace
+
+#include "X11TestDisplay.h"
+
+#include <QSet>
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+using namespace pathwick::platform;
+
+namespace {
+
+// Plays the window manager: lists client windows on the root window and takes the
+// requests that clients address to it.
+class FolderWindowsTest : public pathwick::test::X11TestDisplay {
+protected:
+    void SetUp() override {
+        X11TestDisplay::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        root = DefaultRootWindow(display);
+        XSelectInput(display, root, SubstructureRedirectMask);
+        XSync(display, False);
+    }
+    void TearDown() override {
+        if (display) {
+            XSelectInput(display, root, NoEventMask);
+            XDeleteProperty(display, root, atom("_NET_CLIENT_LIST"));
+            for (Window window : windows)
+                XDestroyWindow(display, window);
+            XSync(display, False);
+        }
+        X11TestDisplay::TearDown();
+    }
+
+    Atom atom(const char* name) { return XInternAtom(display, name, False); }
+
+    Window makeWindow(const char* name, const char* windowClass, const char* type = nullptr) {
+        const Window window = XCreateSimpleWindow(display, root, 0, 0, 50, 50, 0, 0, 0);
+        XClassHint hint{const_cast<char*>(name), const_cast<char*>(windowClass)};
+        XSetClassHint(display, window, &hint);
+        if (type) {
+            const Atom typeAtom = atom(type);
+            XChangeProperty(display, window, atom("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&typeAtom), 1);
+        }
+        windows.append(window);
+        return window;
+    }
+
+    void listClients(const QList<Window>& clients) {
+        std::vector<unsigned long> ids(clients.begin(), clients.end());
+        XChangeProperty(display, root, atom("_NET_CLIENT_LIST"), XA_WINDOW, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(ids.data()),
+                        static_cast<int>(ids.size()));
+        XSync(display, False);
+    }
+
+    // The windows that were asked to close since the last call.
+    QList<Window> closeRequests() {
+        XSync(display, False);
+        QList<Window> asked;
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == ClientMessage &&
+                event.xclient.message_type == atom("_NET_CLOSE_WINDOW"))
+                asked.append(event.xclient.window);
+        }
+        return asked;
+    }
+
+    Window root = 0;
+    QList<Window> windows;
+};
+
+} // namespace
+
+TEST_F(FolderWindowsTest, AsksOnlyFolderWindowsToClose) {
+    const Window nautilus = makeWindow("org.gnome.Nautilus", "org.gnome.Nautilus");
+    const Window thunar = makeWindow("thunar", "Thunar", "_NET_WM_WINDOW_TYPE_NORMAL");
+    const Window desktop =
+        makeWindow("desktop_window", "Nemo-desktop", "_NET_WM_WINDOW_TYPE_DESKTOP");
+    const Window caja = makeWindow("caja", "Caja", "_NET_WM_WINDOW_TYPE_DESKTOP");
+    const Window copying = makeWindow("thunar", "Thunar", "_NET_WM_WINDOW_TYPE_DIALOG");
+    const Window terminal = makeWindow("xterm", "XTerm");
+    const Window unlisted = makeWindow("dolphin", "dolphin");
+    // A window that closed after the list was written must not upset anything.
+    const Window gone = makeWindow("nemo", "Nemo");
+    listClients({terminal, nautilus, desktop, caja, copying, gone, thunar});
+    XDestroyWindow(display, gone);
+    windows.removeAll(gone);
+    XSync(display, False);
+    Q_UNUSED(unlisted);
+
+    X11FolderWindows folderWindows;
+    EXPECT_TRUE(folderWindows.closeAll());
+    const QList<Window> asked = closeRequests();
+    EXPECT_EQ(QSet<Window>(asked.begin(), asked.end()), (QSet<Window>{nautilus, thunar}));
+    EXPECT_EQ(asked.size(), 2);
+}
+
+TEST_F(FolderWindowsTest, NoClientListMeansNothingToClose) {
+    makeWindow("nautilus", "Nautilus");
+    X11FolderWindows folderWindows;
+    EXPECT_TRUE(folderWindows.closeAll());
+    EXPECT_TRUE(closeRequests().isEmpty());
+}
+
+TEST_F(FolderWindowsTest, EndingTheWindowsFileManagerClosesFolderWindows) {
+    const Window nemo = makeWindow("nemo", "Nemo");
+    listClients({nemo});
+    reset();
+    LinuxShellLauncher launcher;
+    EXPECT_EQ(launcher.open(QStringLiteral("taskkill"), QStringLiteral("-f -im explorer.exe"),
+                            ShowMode::Minimised),
+              launched);
+    EXPECT_EQ(closeRequests(), QList<Window>{nemo});
+    // Starting the file manager again has nothing to do.
+    EXPECT_EQ(
+        launcher.open(QStringLiteral("C:\\WINDOWS\\explorer.exe"), QString(), ShowMode::Minimised),
+        launched);
+    EXPECT_TRUE(closeRequests().isEmpty());
+}
