@@ -1,21 +1,11 @@
 #include "app/CommandLine.h"
 
 #include "app/AppTexts.h"
+#include "common/StringServices.h"
 
 namespace pathwick {
 
 namespace {
-
-// Only spaces are trimmed: other blanks belong to the text.
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == ' ')
-        ++first;
-    while (last > first && text.at(last - 1) == ' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString prepareShutdownRequest(QString cmd) {
     for (const QChar separator : {QChar(':'), QChar('/'), QChar('\\'), QChar('-')})

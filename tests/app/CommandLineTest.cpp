@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,12 @@
 #include "app/RunningCopies.h"
+#include "QtPrinting.h"
 #include "app/StartUp.h"
 #include "common/MessageWindow.h"
 #include "common/Version.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/ModalDialogs.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
