@@ -1,0 +1,18 @@
+#include "app/StartUp.h"
+#include "app/frm_MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/pathwick.png")));
+
+    const std::optional<QString> commandLine = pathwick::Form_Initialize(app.arguments());
+    if (!commandLine)
+        return 0;
+
+    pathwick::frm_MainWindow window(*commandLine);
+    window.show();
+    return app.exec();
+}
