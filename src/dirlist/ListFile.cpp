@@ -173,6 +173,9 @@ ListFileError importDirectoryList(const QString& filePath, bool keep, const QDat
     QStringList lines;
     if (ListFileError error = readListFileLines(filePath, lines); error.isError())
         return error;
+    // An empty file would replace the list with nothing.
+    if (lines.isEmpty())
+        return invalidFormat(QString::fromLatin1(NoLines));
 
     const QString key = ProgramKey();
     const QString m = marker();

@@ -44,8 +44,8 @@ ListFileError exportDirectoryList(const QString& filePath, bool header, const QD
 ListFileError readListFileLines(const QString& filePath, QStringList& lines);
 
 // Loads filePath into the store in one transaction: unless keep, the stored list goes first.
-// Header lines become number values, other lines entries. On any error the store is as it
-// was before the call.
+// Header lines become number values, other lines entries. A file without any line is refused.
+// On any error the store is as it was before the call.
 ListFileError importDirectoryList(const QString& filePath, bool keep, const QDateTime& now);
 
 } // namespace pathwick

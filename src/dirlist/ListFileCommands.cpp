@@ -49,7 +49,9 @@ QString chooseFile(QWidget* owner, const char* title, QFileDialog::AcceptMode mo
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters(text(Filter)));
-    dialog.setDefaultSuffix(text(DefaultSuffix));
+    // Only a new file gets the suffix; an existing file without one must stay choosable.
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(text(DefaultSuffix));
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -53,6 +53,7 @@ inline constexpr auto LongLineMiddle = " is longer than ";
 inline constexpr auto LongLineEnd = " characters, too long for a directory path.";
 inline constexpr auto TooLargeStart = ": the file is larger than ";
 inline constexpr auto TooLargeEnd = " bytes.";
+inline constexpr auto NoLines = ": the file holds no lines to import.";
 inline constexpr auto StoreNotWritten = "The settings could not be written";
 inline constexpr auto NothingImported = "; nothing was imported.";
 
