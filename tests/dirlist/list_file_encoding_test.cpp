@@ -27,11 +27,6 @@ TEST(ListFileEncoding, WritesUtf8WithBomWhenACharacterDoesNotFit) {
     EXPECT_EQ(splitListLines(decodeListFile(bytes)), lines);
 }
 
-TEST(ListFileEncoding, EmptyListIsAnEmptyFile) {
-    EXPECT_TRUE(encodeListFile({}).isEmpty());
-    EXPECT_TRUE(splitListLines(decodeListFile(QByteArray())).isEmpty());
-}
-
 TEST(ListFileEncoding, ReadsWindows1252AndUtf8AndUtf16) {
     // The Windows program's bytes: marker 0xB9, e acute 0xE9, euro 0x80; invalid as UTF-8.
     EXPECT_EQ(decodeListFile(QByteArray("\xB9 Caf\xE9 \x80")),

@@ -1,6 +1,4 @@
 #include "dirlist/DropCheck.h"
-#include "dirlist/OptionsDeveloperAids.h"
-#include "dirlist/OptionsTexts.h"
 #include "dirlist/PathEditRules.h"
 
 #include <gtest/gtest.h>
@@ -105,29 +103,4 @@ TEST(DropRules, OneDirectoryIsTakenEverythingElseRefusedWithItsReason) {
     EXPECT_EQ(many.refusal, QStringLiteral("You can only drag one directory here at a time.\r\n"
                                            "This is not a directory.\r\n"
                                            "You dragged 1,234 objects here."));
-}
-
-TEST(OptionsMessages, BuiltTexts) {
-    using namespace options_texts;
-    EXPECT_EQ(pathExistsText(QStringLiteral("C:\\Work\\Site")),
-              QStringLiteral("This path already exists.\r\n\r\nDo you want to open more than "
-                             "one directory window\r\nfor; Site"));
-    EXPECT_EQ(recordUpdatedText(QStringLiteral("/a"), QStringLiteral("/b"), 2),
-              QStringLiteral("Directory record updated.\r\n\r\nFrom:\r\n/a\r\nTo:\r\n/b\r\n\r\n"
-                             "List index; 2"));
-    EXPECT_EQ(checkPathText(QStringLiteral("R"), true, QStringLiteral("M")),
-              QStringLiteral("R\r\n\r\nDirectory; M"));
-    EXPECT_EQ(checkPathText(QStringLiteral("R"), false, QStringLiteral("M")),
-              QStringLiteral("R\r\nM"));
-}
-
-TEST(OptionsDeveloperAids, SamplesAndListings) {
-    EXPECT_GE(defaultSamplePaths().size(), smallSamplePaths().size());
-    EXPECT_TRUE(defaultSamplePaths().contains(QStringLiteral(":Documents:")));
-    EXPECT_EQ(numberedItemListing({QStringLiteral("/a"), QStringLiteral("/b")}),
-              QStringLiteral("1. /a\r\n2. /b"));
-    EXPECT_EQ(numberedValueListing({{QStringLiteral("/a"), QStringLiteral("S")},
-                                    {QStringLiteral("ShowHiddenMenu"), QStringLiteral("B")}}),
-              QStringLiteral("1. S  /a\r\n2. B  ShowHiddenMenu"));
-    EXPECT_EQ(numberedItemListing({}), QString());
 }
