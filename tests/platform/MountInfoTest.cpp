@@ -1,4 +1,5 @@
 #include "platform/linux/MountInfo.h"
+#include "platform/linux/LinuxVolumes.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,4 +97,16 @@ TEST(MountInfo, LabelsComeFromTheLabelLinks) {
     EXPECT_EQ(labels.value(folder + QStringLiteral("/dev/sdb1")), QStringLiteral("USB Stick"));
     EXPECT_EQ(labels.value(folder + QStringLiteral("/dev/sdc1")), QStringLiteral("BACKUP"));
     EXPECT_TRUE(labelsByDevice(folder + QStringLiteral("/none")).isEmpty());
+}
+
+TEST(MountInfo, RealVolumesAreLabelledAndOrdered) {
+    const QList<Volume> volumes = LinuxVolumes().list();
+    for (qsizetype i = 0; i < volumes.size(); ++i) {
+        EXPECT_TRUE(volumes[i].mountPath.startsWith(u'/'));
+        EXPECT_TRUE(volumes[i].device.startsWith(QStringLiteral("/dev/")));
+        EXPECT_FALSE(volumes[i].label.isEmpty());
+        if (i > 0) {
+            EXPECT_LT(volumes[i - 1].mountPath, volumes[i].mountPath);
+        }
+    }
 }

@@ -8,8 +8,8 @@
 namespace pathwick::test {
 
 // Base of the tests that talk to a real X server: the display comes from
-// $PATHWICK_TEST_DISPLAY (the test is skipped without it) and becomes $DISPLAY for the code
-// under test, which opens its own connection on first use. `display` is the test's own
+// $PATHWICK_TEST_DISPLAY (the test is skipped without it); TestDisplayEnvironment.cpp makes
+// it $DISPLAY for the code under test before any test runs. `display` is the test's own
 // connection, for pressing keys and watching windows.
 class X11TestDisplay : public testing::Test {
 protected:
@@ -17,7 +17,6 @@ protected:
         const QByteArray name = qgetenv("PATHWICK_TEST_DISPLAY");
         if (name.isEmpty())
             GTEST_SKIP() << "PATHWICK_TEST_DISPLAY is not set";
-        qputenv("DISPLAY", name);
         display = XOpenDisplay(name.constData());
         ASSERT_NE(display, nullptr) << "cannot open " << name.constData();
     }

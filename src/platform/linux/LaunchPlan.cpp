@@ -3,7 +3,6 @@
 #include "platform/ShellLauncher.h"
 #include "platform/linux/CommandLineSplit.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
