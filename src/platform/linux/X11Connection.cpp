@@ -1,6 +1,8 @@
 #include "platform/linux/X11Connection.h"
 
 #include <X11/Xlib.h>
+#include <chrono>
+#include <optional>
 
 namespace pathwick::platform {
 
@@ -13,7 +15,15 @@ int ignoreError(Display*, XErrorEvent*) {
 } // namespace
 
 Display* x11Display() {
-    static Display* const display = XOpenDisplay(nullptr);
+    static Display* display = nullptr;
+    static std::optional<std::chrono::steady_clock::time_point> lastAttempt;
+    if (display)
+        return display;
+    const auto now = std::chrono::steady_clock::now();
+    if (lastAttempt && now - *lastAttempt < std::chrono::seconds(5))
+        return nullptr;
+    lastAttempt = now;
+    display = XOpenDisplay(nullptr);
     return display;
 }
 

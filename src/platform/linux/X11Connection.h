@@ -5,8 +5,9 @@
 namespace pathwick::platform {
 
 // The program's own Xlib connection to the display named by $DISPLAY, opened on first use
-// and kept for the life of the process. Null when there is no display to talk to; the
-// attempt is not repeated. Used from the user-interface thread only.
+// and kept for the life of the process. Null when there is no display to talk to; a failed
+// attempt is repeated at most every few seconds, so a busy server at start-up does not
+// leave the program without keys for good. Used from the user-interface thread only.
 Display* x11Display();
 
 // While it lives, X protocol errors (a window that vanished between two requests) are
