@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Compares Pathwick's start-up with a bare Qt Widgets window (three menus and a text box):
+# the time from process start to the main window being mapped, and the resident memory
+# (VmRSS) 5 s after start. Runs both alternately on an Xvfb of its own, prints the medians
+# and the ratios against the goals (time <= 1.5x, memory <= 1.3x).
+#
+#     bench/startup_compare.sh [runs]        (default 5; build folder: $PATHWICK_BUILD_DIR or build/)
+#
+# Pathwick runs with a temporary settings store and the test recorder in place of the opener
+# and the shutdown command, so nothing real is touched.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${PATHWICK_BUILD_DIR:-$root/build}
+runs=${1:-5}
+settle_ms=5000
+timeout_ms=20000
+
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target pathwick startup_bare_window startup_map_timer >/dev/null
+
+scratch=$(mktemp -d /tmp/pathwick-startup.XXXXXX)
+xvfb_pid=""
+cleanup() {
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+export PATHWICK_STORE="$scratch/store/settings.sqlite3"
+export PATHWICK_OPENER="$root/tests/support/recorder.sh"
+export PATHWICK_SHUTDOWN_COMMAND="$root/tests/support/recorder.sh"
+export PATHWICK_RECORD_FILE="$scratch/recorded.txt"
+export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+for display in $(seq 150 200); do
+  [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [[ -e /tmp/.X11-unix/X$display ]] && break
+    sleep 0.1
+  done
+  if kill -0 "$xvfb_pid" 2>/dev/null; then
+    export DISPLAY=":$display"
+    break
+  fi
+  xvfb_pid=""
+done
+if [[ -z "$xvfb_pid" ]]; then
+  echo "Could not start Xvfb" >&2
+  exit 1
+fi
+
+timer="$build/bench/startup_map_timer"
+measure() { # title-prefix program -> "map_ms rss_kb"
+  local out
+  if ! out=$("$timer" "$1" "$settle_ms" "$timeout_ms" -- "$2"); then
+    echo "Measuring $2 failed (another copy of pathwick running for this user shows a warning first)" >&2
+    exit 1
+  fi
+  sed -E 's/map_ms=([0-9.]+) rss_kb=([0-9]+)/\1 \2/' <<<"$out"
+}
+
+: >"$scratch/pathwick" && : >"$scratch/bare"
+for run in $(seq "$runs"); do
+  measure "Pathwick - version" "$build/pathwick" >>"$scratch/pathwick"
+  measure "Bare window" "$build/bench/startup_bare_window" >>"$scratch/bare"
+  echo "run $run/$runs: pathwick $(tail -1 "$scratch/pathwick"), bare $(tail -1 "$scratch/bare")" >&2
+done
+
+median() { # column file
+  sort -n -k"$1" "$2" | awk -v c="$1" '{ v[NR] = $c } END {
+    print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+p_ms=$(median 1 "$scratch/pathwick"); b_ms=$(median 1 "$scratch/bare")
+p_kb=$(median 2 "$scratch/pathwick"); b_kb=$(median 2 "$scratch/bare")
+
+awk -v runs="$runs" -v pm="$p_ms" -v bm="$b_ms" -v pk="$p_kb" -v bk="$b_kb" 'BEGIN {
+  tr = pm / bm; mr = pk / bk
+  printf "Medians of %d runs        %12s %12s %8s %6s\n", runs, "pathwick", "bare Qt", "ratio", "goal"
+  printf "start to window mapped   %9.1f ms %9.1f ms %7.2fx %5.1fx %s\n", pm, bm, tr, 1.5, (tr <= 1.5 ? "ok" : "OVER")
+  printf "resident memory after 5 s %8d kB %9d kB %7.2fx %5.1fx %s\n", pk, bk, mr, 1.3, (mr <= 1.3 ? "ok" : "OVER")
+}'
