@@ -42,6 +42,7 @@ constexpr int WarningRightTwips = 320;
 constexpr int WarningTopTwips = 120;
 constexpr int WarningSizePixels = 32;
 constexpr int DesignWidthTwips = 8400;
+constexpr int TabStopCharacters = 8;
 constexpr int DesignHeightTwips = 6000;
 constexpr int ShiftKey = 16;
 constexpr int NoticeAutoCloseMs = 5000;
@@ -95,6 +96,9 @@ void frm_MainWindow::createControls() {
     txt_DisplayInfo = new QPlainTextEdit(this);
     txt_DisplayInfo->setObjectName("txt_DisplayInfo");
     txt_DisplayInfo->setReadOnly(true);
+    // Tab stops every eight average characters, as the list lines were laid out for.
+    txt_DisplayInfo->setTabStopDistance(TabStopCharacters *
+                                        txt_DisplayInfo->fontMetrics().averageCharWidth());
     txt_DisplayInfo->installEventFilter(this);
     setCentralWidget(txt_DisplayInfo);
 

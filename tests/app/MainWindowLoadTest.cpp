@@ -226,21 +226,3 @@ TEST_F(MainWindowTest, ShutdownWarningKeepsToTheTopRightCorner) {
               wider.right() + 1 - twipsToPixels(320, window.get()) - warning->width());
     window->hide();
 }
-
-TEST_F(MainWindowTest, HostAccessorsKeepTheirFlags) {
-    auto window = makeWindow("/some/path");
-    EXPECT_EQ(window->GetCommand(), "/some/path");
-    window->SetDoItFlag(true);
-    EXPECT_TRUE(window->GetDoItFlag());
-    window->SetDoItFlag();
-    EXPECT_FALSE(window->GetDoItFlag());
-    window->TestMode_valueSet(true);
-    EXPECT_TRUE(window->TestModeValue_valueGet());
-    window->setHiddenMenuVisible(true);
-    EXPECT_TRUE(window->hiddenMenuVisible());
-
-    saveStoredEntries({"/x", "/y"}, QDateTime::currentDateTime());
-    window->refillDisplayInfo();
-    EXPECT_EQ(window->listedCount(), 2);
-    EXPECT_TRUE(displayText(*window).contains("\t/y"));
-}
