@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Every window, the start-up warning included, shows the program's icon.
     app.setWindowIcon(QIcon(QStringLiteral(":/pathwick.png")));
 
     const std::optional<QString> commandLine = pathwick::Form_Initialize(app.arguments());

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/CommandLine.h"
+#include "app/WarningPicture.h"
 #include "common/KeyboardState.h"
 #include "common/MessageBoxes.h"
 #include "common/MessageWindow.h"
@@ -27,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 
 namespace pathwick {
@@ -40,7 +40,6 @@ constexpr int FlashTickMs = 500;
 constexpr int FileManagerWaitMs = 300;
 constexpr int WarningRightTwips = 320;
 constexpr int WarningTopTwips = 120;
-constexpr int WarningSizePixels = 32;
 constexpr int DesignWidthTwips = 8400;
 constexpr int TabStopCharacters = 8;
 constexpr int DesignHeightTwips = 6000;
@@ -76,7 +75,6 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 frm_MainWindow::frm_MainWindow(const QString& commandLine, QWidget* parent)
     : QMainWindow(parent), CommandLine(commandLine) {
     setObjectName("frm_MainWindow");
-    setWindowIcon(QIcon(":/pathwick.png"));
     createControls();
     connectMenu();
     resize(twipsToPixels(DesignWidthTwips, this), twipsToPixels(DesignHeightTwips, this));
@@ -102,11 +100,8 @@ void frm_MainWindow::createControls() {
     txt_DisplayInfo->installEventFilter(this);
     setCentralWidget(txt_DisplayInfo);
 
-    picShutdownWarning = new QLabel(this);
+    picShutdownWarning = new WarningPicture(this);
     picShutdownWarning->setObjectName("picShutdownWarning");
-    picShutdownWarning->setPixmap(
-        style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(WarningSizePixels));
-    picShutdownWarning->setFixedSize(WarningSizePixels, WarningSizePixels);
     picShutdownWarning->hide();
 
     tim_HotkeyTimer = makeTimer("tim_HotkeyTimer", HotkeyPollMs, this);

@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 
-class QLabel;
 class QPlainTextEdit;
 class QTimer;
 
@@ -90,7 +89,7 @@ private:
 
     MainMenu menu_;
     QPlainTextEdit* txt_DisplayInfo = nullptr;
-    QLabel* picShutdownWarning = nullptr;
+    QWidget* picShutdownWarning = nullptr;
     QTimer* tim_HotkeyTimer = nullptr;
     QTimer* tim_ComShutdownReadFile = nullptr;
     QTimer* tim_ComputerShutdownTimer = nullptr;

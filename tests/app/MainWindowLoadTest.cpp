@@ -4,8 +4,6 @@
 #include "dirlist/DirectoryStore.h"
 #include "settings/ProgramSettings.h"
 
-#include <QLabel>
-
 using namespace pathwick;
 using test::MainWindowTest;
 
@@ -13,7 +11,7 @@ TEST_F(MainWindowTest, LoadShowsVersionListAndDesignState) {
     auto window = makeWindow();
     EXPECT_EQ(window->windowTitle(), "Pathwick - version 0.01.0016");
     EXPECT_EQ(window->shutdownTimeText(), "--:--");
-    EXPECT_FALSE(window->findChild<QLabel*>("picShutdownWarning")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->findChild<QWidget*>("picShutdownWarning")->isVisibleTo(window.get()));
     EXPECT_FALSE(action(*window, "menu_ShutdownAbort")->isEnabled());
     EXPECT_FALSE(timer(*window, "tim_ComputerShutdownTimer")->isActive());
     EXPECT_FALSE(timer(*window, "tim_Timer")->isActive());
@@ -214,7 +212,7 @@ TEST_F(MainWindowTest, ShutdownWarningKeepsToTheTopRightCorner) {
     auto window = makeWindow();
     window->resize(640, 480);
     window->show();
-    QLabel* warning = window->findChild<QLabel*>("picShutdownWarning");
+    QWidget* warning = window->findChild<QWidget*>("picShutdownWarning");
     const QRect client = display(*window)->geometry();
     EXPECT_EQ(warning->x(),
               client.right() + 1 - twipsToPixels(320, window.get()) - warning->width());
