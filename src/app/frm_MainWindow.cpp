@@ -41,8 +41,8 @@ constexpr int FileManagerWaitMs = 300;
 constexpr int WarningRightTwips = 320;
 constexpr int WarningTopTwips = 120;
 constexpr int DesignWidthTwips = 8400;
-constexpr int TabStopCharacters = 8;
 constexpr int DesignHeightTwips = 6000;
+constexpr int TabStopCharacters = 8;
 constexpr int ShiftKey = 16;
 constexpr int NoticeAutoCloseMs = 5000;
 constexpr int NoticeButtonWidth = 1335;
@@ -306,12 +306,18 @@ void frm_MainWindow::tim_ComShutdownReadFile_Timer() {
     ProbeWaiting = false;
 }
 
-void frm_MainWindow::menu_Settings_Click() {
+// The directory-list editor, modal and owned by this window; it reads the command line
+// through GetCommand and says through the DoIt flag whether it saved.
+void frm_MainWindow::showEditor() {
     SetDoItFlag(false);
     QPointer<frm_Options> editor = new frm_Options(*this, this);
     editor->setWindowIcon(windowIcon());
     editor->exec();
     delete editor.data();
+}
+
+void frm_MainWindow::menu_Settings_Click() {
+    showEditor();
     if (GetDoItFlag())
         Form_Load();
 }
@@ -412,14 +418,9 @@ void frm_MainWindow::runCommandLineRequest() {
         showMessage(this, QMessageBox::Information, texts::ShutdownRequestTitle,
                     texts::ShutdownRequestUnavailable);
         break;
-    case CommandRequest::Editor: {
-        SetDoItFlag(false);
-        QPointer<frm_Options> editor = new frm_Options(*this, this);
-        editor->setWindowIcon(windowIcon());
-        editor->exec();
-        delete editor.data();
+    case CommandRequest::Editor:
+        showEditor();
         break;
-    }
     }
 }
 

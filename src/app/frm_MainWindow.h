@@ -72,6 +72,7 @@ private:
     bool Form_QueryUnload(CloseReason reason);
     void unloadOtherWindows();
     void runCommandLineRequest();
+    void showEditor();
     void showDriveList(const QString& drive);
     void buildDriveMenu();
     QAction* addDriveItem();
