@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
                     "nothing measured\n");
         return 0;
     }
-    XCloseDisplay(probe);
+    // Held open to the end: a server whose last client leaves resets and refuses new
+    // connections for a moment.
     qputenv("DISPLAY", name);
 
     benchmark::RegisterBenchmark("KeyState/isDown(65)", keyStateLetter);
@@ -56,5 +57,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    XCloseDisplay(probe);
     return 0;
 }
