@@ -28,7 +28,7 @@ export QT_QPA_PLATFORM=offscreen
 # An X server of our own for the tests labelled x11.
 for display in $(seq 90 140); do
   [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
     [[ -e /tmp/.X11-unix/X$display ]] && break
