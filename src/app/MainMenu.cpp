@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/AppTexts.h"
 #include "app/MainMenuTexts.h"
 
 #include <QAction>
@@ -18,6 +19,12 @@ QMenu* MainMenu::menu(const QString& name) const {
     return menus.value(name);
 }
 
+void setMenuCaption(QAction* action, const QString& caption) {
+    const bool separator = caption == QLatin1String(texts::SeparatorCaption);
+    action->setSeparator(separator);
+    action->setText(separator ? QString() : caption);
+}
+
 MainMenu buildMainMenu(QMenuBar* bar) {
     MainMenu built;
     for (const MainMenuEntry& row : mainMenuTable()) {
@@ -33,8 +40,8 @@ MainMenu buildMainMenu(QMenuBar* bar) {
             built.menus.insert(name, menu);
             action = menu->menuAction();
         } else {
-            action = new QAction(caption, owner);
-            action->setSeparator(row.kind == MenuItemKind::Separator);
+            action = new QAction(owner);
+            setMenuCaption(action, caption);
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
             action->setCheckable(row.checkable);
             action->setChecked(row.checked);

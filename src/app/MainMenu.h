@@ -22,4 +22,8 @@ struct MainMenu {
 
 MainMenu buildMainMenu(QMenuBar* bar);
 
+// A caption of "-" turns the entry into a separator, as in the menu table; the separator
+// carries no text, since some styles would draw it.
+void setMenuCaption(QAction* action, const QString& caption);
+
 } // namespace pathwick

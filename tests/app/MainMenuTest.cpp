@@ -70,7 +70,7 @@ TEST(MainMenu, TreeHasEveryEntryWithItsDesignValues) {
                {
                    {"menu_ImportData", "&Import Pathwick file (Load list)", "Ctrl+I", false, true},
                    {"menu_ExportData", "&Export Pathwick file (Save list)", "Ctrl+E", false, true},
-                   {"menu_Bar01", "-", "", false, true, true},
+                   {"menu_Bar01", "", "", false, true, true},
                    {"menu_ImportHotKeys", "Import Hot Keys (&Load keys)", "", false, false},
                    {"menu_ExportHotKeys", "Expory Hot Keys (&Save keys)", "", false, false},
                });
@@ -78,7 +78,7 @@ TEST(MainMenu, TreeHasEveryEntryWithItsDesignValues) {
     expectMenu(menu.menu("menu_Help")->actions(),
                {
                    {"menu_HelpInfo", "&Help file", "Ctrl+H", false, false},
-                   {"menu_HelpInfoPath", "-", "", false, false, true},
+                   {"menu_HelpInfoPath", "", "", false, false, true},
                    {"menu_About", "&About", "F1", false, false},
                });
 
