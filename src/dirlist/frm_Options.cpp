@@ -106,6 +106,8 @@ void frm_Options::buildControls() {
     com_Update = makeButton(fra_MainFrame, "com_Update", UpdatePath);
     lab_CanDragDrop = makeLabel(fra_MainFrame, "lab_CanDragDrop", CanDragDrop);
     lab_HowToDel = makeLabel(fra_MainFrame, "lab_HowToDel", HowToDelete);
+    // The label's access key (Alt+U) leads to the button it names.
+    lab_HowToDel->setBuddy(com_Update);
     com_ResetValues = makeButton(this, "com_ResetValues", ResetValues);
     com_SaveValues = makeButton(this, "com_SaveValues", SaveValues);
     com_Abort = makeButton(this, "com_Abort", Abort);
