@@ -343,8 +343,7 @@ void frm_MainWindow::menu_Help_Click() {
     menu_.entry("menu_About")->setText(texts::AboutStart + QString(ProductName));
     QAction* helpPath = menu_.entry("menu_HelpInfoPath");
     const bool shift = KeyIsDown(ShiftKey);
-    helpPath->setSeparator(!shift);
-    helpPath->setText(shift ? texts::HelpPathEntry : texts::SeparatorCaption);
+    setMenuCaption(helpPath, shift ? texts::HelpPathEntry : texts::SeparatorCaption);
 }
 
 // ---- Status flash ------------------------------------------------------------------------
@@ -419,7 +418,11 @@ void frm_MainWindow::runCommandLineRequest() {
                     texts::ShutdownRequestUnavailable);
         break;
     case CommandRequest::Editor:
+        // Unlike the settings menu this does not run the load again, but a saved list must
+        // not leave the information box showing the old one.
         showEditor();
+        if (GetDoItFlag())
+            refillDisplayInfo();
         break;
     }
 }

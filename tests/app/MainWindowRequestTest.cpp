@@ -71,16 +71,18 @@ TEST_F(MainWindowTest, OtherTextOpensTheEditorOnceWithTheCommandLine) {
     }
 }
 
-TEST_F(MainWindowTest, EditorFromTheCommandLineDoesNotReload) {
+TEST_F(MainWindowTest, EditorFromTheCommandLineRefreshesOnlyTheList) {
     auto window = makeWindow("/srv/data");
     test::ModalWatcher watcher([&](QWidget* modal) {
         write(catalogue::ShowHiddenMenu, true);
+        saveStoredEntries({"/srv/data"}, QDateTime::currentDateTime());
         window->SetDoItFlag(true);
         modal->close();
     });
     window->Form_Activate();
     EXPECT_EQ(watcher.seen(), 1);
     EXPECT_FALSE(window->hiddenMenuVisible());
+    EXPECT_EQ(display(*window)->toPlainText(), "Directory list.\n\t/srv/data\n");
 }
 
 TEST_F(MainWindowTest, ShutdownRequestsAreReportedAsNotAvailable) {
