@@ -18,43 +18,12 @@ timeout_ms=20000
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target pathwick startup_bare_window startup_map_timer >/dev/null
 
-scratch=$(mktemp -d /tmp/pathwick-startup.XXXXXX)
-xvfb_pid=""
-cleanup() {
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-export PATHWICK_STORE="$scratch/store/settings.sqlite3"
-export PATHWICK_OPENER="$root/tests/support/recorder.sh"
-export PATHWICK_SHUTDOWN_COMMAND="$root/tests/support/recorder.sh"
-export PATHWICK_RECORD_FILE="$scratch/recorded.txt"
-export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$root/scripts/sandbox.sh"
+pathwick_sandbox "$root"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
-
-for display in $(seq 150 200); do
-  [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [[ -e /tmp/.X11-unix/X$display ]] && break
-    sleep 0.1
-  done
-  if kill -0 "$xvfb_pid" 2>/dev/null; then
-    export DISPLAY=":$display"
-    break
-  fi
-  xvfb_pid=""
-done
-if [[ -z "$xvfb_pid" ]]; then
-  echo "Could not start Xvfb" >&2
-  exit 1
-fi
+start_xvfb 150 200
+export DISPLAY="$xvfb_display"
 
 timer="$build/bench/startup_map_timer"
 measure() { # title-prefix program -> "map_ms rss_kb"
