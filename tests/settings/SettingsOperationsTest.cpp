@@ -1,183 +1,213 @@
+#include "SettingsCalls.h"
 #include "support/TempStore.h"
 
-#include "settings/ProgramSettings.h"
-#include "settings/Settings.h"
+#include "settings/SettingsListing.h"
 
 #include <QTemporaryFile>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace pathwick;
+using test::get;
+using test::Key;
+using test::put;
+using test::Read;
 
 namespace {
-
-const QString Key = QStringLiteral("SOFTWARE\\Pathwick");
-
-int write(const QString& name, const char* type, const QVariant& value) {
-    return WriteSetting(QStringLiteral("HKLM"), Key, name, QLatin1String(type), value);
+const QString HotKeys = Key + QStringLiteral("\\HotKeys");
 }
-
-QVariant read(const QString& name, const char* type, const QVariant& fallback = {},
-              int* code = nullptr) {
-    QVariant value;
-    const int rc =
-        ReadSetting(QStringLiteral("HKLM"), Key, name, QLatin1String(type), fallback, value);
-    if (code)
-        *code = rc;
-    return value;
-}
-
-} // namespace
 
 TEST(RootKeyFromName, KnowsEveryRootInAnyCaseAndNothingElse) {
-    EXPECT_EQ(RootKeyFromName("hklm"), RootKey::LocalMachine);
-    EXPECT_EQ(RootKeyFromName("HKEY_LOCAL_MACHINE"), RootKey::LocalMachine);
-    EXPECT_EQ(RootKeyFromName("Hkey_Current_User"), RootKey::CurrentUser);
-    EXPECT_EQ(RootKeyFromName("HKCR"), RootKey::ClassesRoot);
-    EXPECT_EQ(RootKeyFromName("hku"), RootKey::Users);
-    EXPECT_EQ(RootKeyFromName("HKCC"), RootKey::CurrentConfig);
-    EXPECT_EQ(RootKeyFromName("hkey_dyn_data"), RootKey::DynData);
-    EXPECT_EQ(RootKeyFromName("HKLM\\SOFTWARE"), RootKey::Unrecognised);
-    EXPECT_EQ(RootKeyFromName(" HKLM"), RootKey::Unrecognised);
-    EXPECT_EQ(RootKeyFromName(""), RootKey::Unrecognised);
+    const struct {
+        const char* longName;
+        const char* shortName;
+        quint32 root;
+    } roots[] = {{"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},
+                 {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
+                 {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
+                 {"HKEY_USERS", "HKU", RootKey::Users},
+                 {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig},
+                 {"HKEY_DYN_DATA", "HKDD", RootKey::DynData}};
+    for (const auto& r : roots)
+        for (const QString name : {r.longName, r.shortName})
+            for (const QString& spelling :
+                 {name, name.toLower(), name.left(2) + name.mid(2).toLower()})
+                EXPECT_EQ(RootKeyFromName(spelling), r.root) << spelling.toStdString();
+    for (const char* name : {"HKLM\\SOFTWARE", " HKLM", "HKEY_LOCAL", "HKEY_LOCAL_MACHINE_", ""})
+        EXPECT_EQ(RootKeyFromName(name), RootKey::Unrecognised) << '"' << name << '"';
 }
 
-TEST(RootKeyFromName, UnrecognisedAndFileRootsTouchNothing) {
+TEST(SettingsRoots, SpellingsShareValuesRootsAreSeparateOtherRootsGive99) {
     test::TempStore store;
+    ASSERT_EQ(WriteSetting("hklm", Key, "Shared", "D", 7), 0);
+    EXPECT_EQ(get("Shared", "d", 0, Key, "HKEY_LOCAL_MACHINE"), (Read{0, 7}));
+    EXPECT_EQ(get("Shared", "D", -3, Key, "HKCU"), (Read{2, -3}));
+
     QTemporaryFile ini;
     ASSERT_TRUE(ini.open());
     EXPECT_EQ(RootKeyFromName(ini.fileName()), RootKey::IniFile);
     for (const QString& root : {QStringLiteral("HKLM\\SOFTWARE"), ini.fileName()}) {
-        QVariant value;
-        EXPECT_EQ(ReadSetting(root, Key, "X", "S", "kept", value), 99);
-        EXPECT_EQ(value, "kept");
-        EXPECT_EQ(WriteSetting(root, Key, "X", "S", "v"), 99);
-        EXPECT_EQ(DeleteSetting(root, Key, "X"), 99);
+        SCOPED_TRACE(root.toStdString());
+        EXPECT_EQ(get("Shared", "D", "kept", Key, root), (Read{99, "kept"}));
+        EXPECT_EQ(WriteSetting(root, Key, "New", "S", "v"), 99);
+        EXPECT_EQ(DeleteSetting(root, Key, "Shared"), 99);
         QString list = "unchanged";
         EXPECT_EQ(ListSettings(root, Key, list, true), 99);
         EXPECT_EQ(list, "unchanged");
     }
     EXPECT_EQ(ini.size(), 0);
-    QString list;
-    EXPECT_EQ(ListSettings("HKLM", Key, list, false), 2) << "nothing was created";
+    EXPECT_EQ(get("Shared", "D"), (Read{0, 7}));
+    EXPECT_EQ(get("New", "S").code, 2);
 }
 
-TEST(SettingsReadWrite, RootSpellingsShareValuesAndRootsAreSeparate) {
-    test::TempStore store;
-    ASSERT_EQ(WriteSetting("hklm", Key, "Shared", "D", 7), 0);
-    QVariant value;
-    EXPECT_EQ(ReadSetting("HKEY_LOCAL_MACHINE", Key, "Shared", "d", 0, value), 0);
-    EXPECT_EQ(value.toInt(), 7);
-    EXPECT_EQ(ReadSetting("HKCU", Key, "Shared", "D", -3, value), 2);
-    EXPECT_EQ(value.toInt(), -3);
-}
-
-TEST(SettingsReadWrite, MissingValueOrKeyGivesTwoAndKeepsTheDefault) {
-    test::TempStore store;
-    int code = -1;
-    EXPECT_EQ(read("Missing", "S", "dflt", &code), "dflt");
-    EXPECT_EQ(code, 2);
-    ASSERT_EQ(write("Present", "S", "x"), 0);
-    EXPECT_EQ(read("Missing", "B", -1, &code).toInt(), -1);
-    EXPECT_EQ(code, 2);
-    QVariant value;
-    EXPECT_EQ(ReadSetting("HKLM", "SOFTWARE\\Nowhere", "Present", "S", "dflt", value), 2);
-    EXPECT_EQ(value, "dflt");
-}
-
+// Every letter in either case, at its limits, and what converts; the listing names the type.
 TEST(SettingsReadWrite, EachTypeRoundTripsAtItsLimits) {
     test::TempStore store;
-    ASSERT_EQ(write("Empty", "S", ""), 0);
-    ASSERT_EQ(write("Expand", "E", "%HOME%\\x"), 0);
-    ASSERT_EQ(write("Multi", "M", QString("a") + QChar(0) + "b" + QChar(0)), 0);
-    ASSERT_EQ(write("True", "B", true), 0);
-    ASSERT_EQ(write("Small", "b", -32768), 0);
-    ASSERT_EQ(write("Big", "D", 2147483647), 0);
-    ASSERT_EQ(write("Huge", "Q", Q_INT64_C(-9000000000000000001)), 0);
-    int code = -1;
-    EXPECT_EQ(read("Empty", "S", "dflt", &code), "");
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(read("Expand", "e"), "%HOME%\\x");
-    EXPECT_EQ(read("Multi", "M"), QString("a") + QChar(0) + "b" + QChar(0));
-    EXPECT_EQ(read("True", "B").toInt(), -1);
-    EXPECT_EQ(read("Small", "B").toInt(), -32768);
-    EXPECT_EQ(read("Big", "D").toInt(), 2147483647);
-    EXPECT_EQ(read("Huge", "Q").toLongLong(), Q_INT64_C(-9000000000000000001))
-        << "64-bit numbers are stored unchanged";
+    const QString multi = QString("a") + QChar(0) + "b" + QChar(0);
+    const struct {
+        const char* name;
+        const char* type;
+        QVariant written;
+        QVariant read;
+    } cases[] = {{"Empty", "S", "", ""},
+                 {"Ωμέγα", "s", "日本語テキスト ✓", "日本語テキスト ✓"},
+                 {"Flag", "S", true, "True"},
+                 {"Expand", "E", "%HOME%\\x", "%HOME%\\x"},
+                 {"Multi", "m", multi, multi},
+                 {"True", "B", true, -1},
+                 {"Small", "b", -32768, -32768},
+                 {"Big", "D", 2147483647, 2147483647},
+                 {"Nothing", "D", QVariant(), 0},
+                 {"Spaced", "D", " 12 ", 12},
+                 {"EvenHalf", "D", 2.5, 2},
+                 {"OddHalf", "D", 3.5, 4},
+                 {"Huge", "q", Q_INT64_C(-9000000000000000001), Q_INT64_C(-9000000000000000001)}};
+    for (const auto& c : cases)
+        ASSERT_EQ(put(c.name, c.type, c.written), 0) << c.name;
+    const QList<ListedValue> listed = listValues("HKLM", Key);
+    ASSERT_EQ(listed.size(), qsizetype(std::size(cases)));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_EQ(get(cases[i].name, cases[i].type, "dflt"), (Read{0, cases[i].read}));
+        EXPECT_EQ(listed[i].name, cases[i].name);
+        EXPECT_EQ(listed[i].type, QString(cases[i].type).toUpper());
+    }
 }
 
-TEST(SettingsReadWrite, ReadsInterpretTheStoredBytesAsTheLetterAsks) {
+TEST(SettingsReadWrite, ReadsTakeTheStoredBytesAsTheLetterAsks) {
     test::TempStore store;
-    ASSERT_EQ(write("Text", "S", "ABCDEFGH"), 0);
-    ASSERT_EQ(write("Short", "S", "A"), 0);
-    ASSERT_EQ(write("Number", "D", 0x01020304), 0);
-    EXPECT_EQ(read("Text", "D").toInt(), 0x44434241);
-    EXPECT_EQ(read("Text", "B").toInt(), 0x4241);
-    EXPECT_EQ(read("Short", "D").toInt(), 0x41) << "the terminating zero byte counts";
-    EXPECT_EQ(read("Number", "B").toInt(), 0x0304);
-    EXPECT_EQ(read("Number", "Q").toLongLong(), 0x01020304);
-    EXPECT_EQ(read("Number", "S"), QString(QChar(4)) + QChar(3) + QChar(2));
+    ASSERT_EQ(put("Text", "S", "ABCDEFGH"), 0);
+    ASSERT_EQ(put("Short", "S", "A"), 0);
+    ASSERT_EQ(put("Number", "D", 0x01020304), 0);
+    ASSERT_EQ(put("Small", "B", 5), 0);
+    ASSERT_EQ(put("Emoji", "D", int(0x80989ff0)), 0); // the UTF-8 bytes of one emoji
+    const struct {
+        const char* name;
+        const char* type;
+        QVariant read;
+    } cases[] = {{"Text", "D", 0x44434241},
+                 {"Text", "B", 0x4241},
+                 {"Short", "D", 0x41}, // the terminating zero byte counts
+                 {"Number", "B", 0x0304},
+                 {"Number", "Q", Q_INT64_C(0x01020304)},
+                 {"Small", "D", 5}, // missing bytes count as zero
+                 // Numbers have no terminator: the last character stands in for it.
+                 {"Number", "S", QString(QChar(4)) + QChar(3) + QChar(2)},
+                 {"Emoji", "S", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(get(c.name, c.type), (Read{0, c.read})) << c.name << " as " << c.type;
 }
 
 TEST(SettingsReadWrite, ValuesThatDoNotConvertAreRefusedAndChangeNothing) {
     test::TempStore store;
-    ASSERT_EQ(write("N", "D", 5), 0);
-    EXPECT_EQ(write("N", "D", "five"), 99);
-    EXPECT_EQ(write("N", "B", 40000), 99);
-    EXPECT_EQ(write("N", "D", Q_INT64_C(4294967296)), 99);
-    EXPECT_EQ(read("N", "D").toInt(), 5);
-    EXPECT_EQ(write("N", "D", " 12 "), 0);
-    EXPECT_EQ(read("N", "D").toInt(), 12);
-    EXPECT_EQ(write("N", "D", 2.5), 0);
-    EXPECT_EQ(read("N", "D").toInt(), 2) << "halves round to even";
-    EXPECT_EQ(write("N", "D", 3.5), 0);
-    EXPECT_EQ(read("N", "D").toInt(), 4);
+    ASSERT_EQ(put("N", "Q", 5), 0);
+    const struct {
+        const char* type;
+        QVariant value;
+    } cases[] = {{"D", "five"},
+                 {"B", 40000},
+                 {"D", Q_INT64_C(4294967296)},
+                 {"D", std::nan("")},
+                 {"Q", 1e19},
+                 {"Q", std::numeric_limits<quint64>::max()},
+                 {"S", QVariantList{1, 2}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(put("N", c.type, c.value), 99) << c.type << " " << c.value.typeName();
+    EXPECT_EQ(get("N", "Q"), (Read{0, Q_INT64_C(5)}));
 }
 
-TEST(SettingsReadWrite, OtherTypeLettersReadAndWriteNothing) {
+TEST(SettingsReadWrite, MissingValuesKeysAndOtherLettersKeepTheDefault) {
     test::TempStore store;
-    EXPECT_EQ(write("X", "Z", 5), 0);
-    int code = -1;
-    EXPECT_EQ(read("X", "D", 9, &code).toInt(), 9);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(read("X", "SS", "dflt", &code), "dflt");
-    EXPECT_EQ(code, 0) << "the key exists";
-    QVariant value;
-    EXPECT_EQ(ReadSetting("HKLM", "SOFTWARE\\Nowhere", "X", "Z", 1, value), 2);
+    EXPECT_EQ(get("Missing", "S", "dflt"), (Read{2, "dflt"}));
+    ASSERT_EQ(put("Present", "S", "x"), 0);
+    EXPECT_EQ(get("Missing", "B", -1), (Read{2, -1}));
+    EXPECT_EQ(get("Present", "S", "dflt", "SOFTWARE\\Nowhere"), (Read{2, "dflt"}));
+    // Other letters store nothing and read nothing: 0 while the key exists.
+    EXPECT_EQ(put("Other", "Z", 5), 0);
+    EXPECT_EQ(get("Other", "D", 9), (Read{2, 9}));
+    EXPECT_EQ(get("Present", "SS", "dflt"), (Read{0, "dflt"}));
+    EXPECT_EQ(get("Present", "Z", 1, "SOFTWARE\\Nowhere"), (Read{2, 1}));
+
+    ASSERT_EQ(put("Stays", "S", "y"), 0);
+    EXPECT_EQ(DeleteSetting("HKLM", Key, "PRESENT"), 0);
+    EXPECT_EQ(get("Present", "S").code, 2);
+    EXPECT_EQ(get("Stays", "S"), (Read{0, "y"}));
+    EXPECT_EQ(DeleteSetting("HKLM", Key, "Present"), 0) << "deleting what is not there succeeds";
+    EXPECT_EQ(DeleteSetting("HKLM", "SOFTWARE\\Nowhere\\Deeper", "Present"), 0);
 }
 
-TEST(SettingsReadWrite, NamesAndKeysIgnoreCaseInEveryScript) {
+TEST(SettingsReadWrite, NamesAndKeysIgnoreCaseInEveryScriptAndKeepTheirFirstCase) {
     test::TempStore store;
-    ASSERT_EQ(WriteSetting("HKLM", "Software\\Pathwick", "ÄrgerÜber", "S", "first"), 0);
-    ASSERT_EQ(WriteSetting("HKLM", "SOFTWARE\\PATHWICK", "ärgerüber", "S", "second"), 0);
-    ASSERT_EQ(WriteSetting("HKLM", Key, "Ωμέγα", "S", "日本語テキスト ✓"), 0);
-    EXPECT_EQ(read("ÄRGERÜBER", "S"), "second");
-    EXPECT_EQ(read("ωΜΈΓΑ", "S"), "日本語テキスト ✓");
+    ASSERT_EQ(put("ÄrgerÜber", "S", "first", "Software\\Pathwick"), 0);
+    ASSERT_EQ(put("ärgerüber", "S", "second", "SOFTWARE\\PATHWICK"), 0);
+    ASSERT_EQ(put("Ωμέγα", "S", "x"), 0);
+    EXPECT_EQ(get("ÄRGERÜBER", "S"), (Read{0, "second"}));
+    EXPECT_EQ(get("ωΜΈΓΑ", "S"), (Read{0, "x"}));
     QString list;
     ASSERT_EQ(ListSettings("HKLM", Key, list, false), 0);
-    EXPECT_EQ(list, QString("ÄrgerÜber") + QChar(0) + "Ωμέγα" + QChar(0) + QChar(0))
-        << "names keep the case of their first write";
+    EXPECT_EQ(list, QString("ÄrgerÜber") + QChar(0) + "Ωμέγα" + QChar(0) + QChar(0));
 }
 
-TEST(SettingsDelete, RemovesOnlyTheValueAndMissingOnesSucceed) {
+TEST(ListSettings, AppendsNamesTypesAndTheClosingZeros) {
     test::TempStore store;
-    ASSERT_EQ(write("Gone", "S", "x"), 0);
-    ASSERT_EQ(write("Stays", "S", "y"), 0);
-    EXPECT_EQ(DeleteSetting("HKLM", Key, "GONE"), 0);
-    int code = -1;
-    read("Gone", "S", {}, &code);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(read("Stays", "S"), "y");
-    EXPECT_EQ(DeleteSetting("HKLM", Key, "Gone"), 0);
-    EXPECT_EQ(DeleteSetting("HKLM", "SOFTWARE\\Nowhere\\Deeper", "Gone"), 0);
-}
+    ASSERT_EQ(put("", "S", "stamp", HotKeys), 0);
+    ASSERT_EQ(put("Text", "S", "v", HotKeys), 0);
+    ASSERT_EQ(put("Flag", "B", true, HotKeys), 0);
+    QString typed = "before:";
+    ASSERT_EQ(ListSettings("HKLM", HotKeys, typed, true), 0);
+    EXPECT_EQ(typed, QString("before:") + ListTypeSeparator + "S" + QChar(0) + "Text" +
+                         ListTypeSeparator + "S" + QChar(0) + "Flag" + ListTypeSeparator + "B" +
+                         QChar(0) + QChar(0));
+    QString plain;
+    ASSERT_EQ(ListSettings("hklm", HotKeys, plain, false), 0);
+    EXPECT_EQ(plain, QString(QChar(0)) + "Text" + QChar(0) + "Flag" + QChar(0) + QChar(0));
 
-TEST(SettingsKeys, WritingCreatesTheKeyAndEveryKeyAboveIt) {
-    test::TempStore store;
-    ASSERT_EQ(WriteSetting("HKLM", ProgramKey() + "\\Boot", "RebootEveryHours", "B", 7), 0);
+    // Writing made every key above; they are empty, and lists stop at missing keys.
     QString list;
-    EXPECT_EQ(ListSettings("HKLM", ProgramKey(), list, true), 0);
-    EXPECT_EQ(list, QString(2, QChar(0)));
-    list.clear();
-    EXPECT_EQ(ListSettings("hklm", "software", list, true), 0);
+    EXPECT_EQ(ListSettings("HKLM", Key, list, true), 0);
+    EXPECT_EQ(list, QString(2, QChar(0))) << "an empty key lists as two zeros";
+    list = "as passed";
     EXPECT_EQ(ListSettings("HKCU", "software", list, true), 2);
+    EXPECT_EQ(ListSettings("HKLM", HotKeys + "\\Missing", list, true), 2);
+    EXPECT_EQ(list, "as passed");
+}
+
+TEST(ListSettings, FirstWriteOrderAndCleanedNames) {
+    test::TempStore store;
+    for (const char* name : {"c", "a", "b", "d"})
+        ASSERT_EQ(put(name, "S", "v"), 0);
+    ASSERT_EQ(put("A", "D", 3), 0);
+    ASSERT_EQ(DeleteSetting("HKLM", Key, "b"), 0);
+    for (const QString& name : {QString("B"), QString("e"), QString("  Padded "),
+                                QString("Zero") + QChar(0) + "Inside", QString("\tTab\t")})
+        ASSERT_EQ(put(name, "S", "v"), 0);
+    QStringList names;
+    const QList<ListedValue> listed = listValues("HKLM", Key);
+    for (const ListedValue& value : listed)
+        names.append(value.name);
+    EXPECT_EQ(names, (QStringList{"c", "a", "d", "B", "e", "Padded", "ZeroInside", "\tTab\t"}))
+        << "an overwrite keeps its place and case; a value written again goes to the end";
+    EXPECT_EQ(listed.value(1).type, "D") << "the type of the last write is listed";
+    EXPECT_EQ(get("  Padded ", "S").code, 0) << "the stored name keeps its spaces";
 }
