@@ -3,7 +3,6 @@
 
 #include "support/ScopedEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -12,91 +11,68 @@
 using namespace pathwick::platform;
 using pathwick::test::ScopedEnvironment;
 
-TEST(Environment, NamesMatchWithoutRegardToCase) {
+TEST(Environment, NamesMatchWithoutRegardToCaseTheExactSpellingFirst) {
     ScopedEnvironment environment;
     environment.set("PathwickProbe_Value", "found it");
-    EXPECT_EQ(environmentValue(QStringLiteral("PATHWICKPROBE_VALUE")), QStringLiteral("found it"));
-    EXPECT_EQ(environmentValue(QStringLiteral("pathwickprobe_value")), QStringLiteral("found it"));
-    EXPECT_EQ(environmentValue(QStringLiteral("PathwickProbe_Missing")), QString());
-    EXPECT_EQ(environmentValue(QString()), QString());
-
-    // The exact spelling wins when two variables differ only in case.
+    EXPECT_EQ(environmentValue("PATHWICKPROBE_VALUE"), "found it");
+    EXPECT_EQ(environmentValue("pathwickprobe_value"), "found it");
+    EXPECT_EQ(environmentValue("PathwickProbe_Missing"), "");
+    EXPECT_EQ(environmentValue(""), "");
     environment.set("PATHWICKPROBE_VALUE", "upper");
-    EXPECT_EQ(environmentValue(QStringLiteral("PathwickProbe_Value")), QStringLiteral("found it"));
-    EXPECT_EQ(environmentValue(QStringLiteral("PATHWICKPROBE_VALUE")), QStringLiteral("upper"));
+    EXPECT_EQ(environmentValue("PathwickProbe_Value"), "found it");
+    EXPECT_EQ(environmentValue("PATHWICKPROBE_VALUE"), "upper");
 }
 
-TEST(Environment, WindowsNamesMapToTheirLinuxEquivalents) {
-    ScopedEnvironment environment;
-    environment.set("HOME", "/home/ann");
-    environment.set("USER", "ann");
-    environment.set("XDG_CONFIG_HOME", "/home/ann/.cfg");
-    for (const char* name : {"USERPROFILE", "USERNAME", "COMPUTERNAME", "APPDATA", "HOMEDRIVE",
-                             "SYSTEMDRIVE", "OS", "NUMBER_OF_PROCESSORS", "PUBLIC"})
-        environment.unset(name);
-
-    EXPECT_EQ(environmentValue(QStringLiteral("UserProfile")), QStringLiteral("/home/ann"));
-    EXPECT_EQ(environmentValue(QStringLiteral("USERNAME")), QStringLiteral("ann"));
-    EXPECT_EQ(environmentValue(QStringLiteral("ComputerName")), QSysInfo::machineHostName());
-    EXPECT_EQ(environmentValue(QStringLiteral("AppData")), QStringLiteral("/home/ann/.cfg"));
-    EXPECT_EQ(environmentValue(QStringLiteral("HomeDrive")), QString());
-    EXPECT_EQ(environmentValue(QStringLiteral("SystemDrive")), QString());
-    EXPECT_EQ(environmentValue(QStringLiteral("OS")), QStringLiteral("Linux"));
-    bool isNumber = false;
-    EXPECT_GE(environmentValue(QStringLiteral("Number_of_processors")).toInt(&isNumber), 1);
-    EXPECT_TRUE(isNumber);
-
-    environment.unset("XDG_CONFIG_HOME");
-    EXPECT_EQ(environmentValue(QStringLiteral("appdata")), QStringLiteral("/home/ann/.config"));
-}
-
-TEST(Environment, RealVariablesWinOverTheMapping) {
-    ScopedEnvironment environment;
-    environment.set("HOME", "/home/ann");
-    environment.set("UserProfile", "/profiles/ann");
-    environment.set("os", "Custom");
-    EXPECT_EQ(environmentValue(QStringLiteral("USERPROFILE")), QStringLiteral("/profiles/ann"));
-    EXPECT_EQ(environmentValue(QStringLiteral("OS")), QStringLiteral("Custom"));
-}
-
-TEST(Environment, PublicFolderFollowsTheUserDirsFile) {
+TEST(Environment, WindowsNamesMapToTheirLinuxEquivalentsUnlessTheyAreSet) {
     QTemporaryDir config;
     ASSERT_TRUE(config.isValid());
     ScopedEnvironment environment;
     environment.set("HOME", "/home/ann");
-    environment.set("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    environment.unset("PUBLIC");
-    EXPECT_EQ(publicShareFolder(), QStringLiteral("/home/ann/Public"));
+    environment.set("USER", "ann");
+    environment.set("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    for (const char* name : {"USERPROFILE", "USERNAME", "COMPUTERNAME", "APPDATA", "HOMEDRIVE",
+                             "SYSTEMDRIVE", "OS", "NUMBER_OF_PROCESSORS", "PUBLIC"})
+        environment.unset(name);
+    const struct {
+        const char* name;
+        QString value;
+    } cases[] = {{"UserProfile", "/home/ann"},
+                 {"USERNAME", "ann"},
+                 {"ComputerName", QSysInfo::machineHostName()},
+                 {"AppData", config.path()},
+                 {"HomeDrive", ""},
+                 {"SystemDrive", ""},
+                 {"OS", "Linux"},
+                 {"Public", "/home/ann/Public"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(environmentValue(c.name), c.value) << c.name;
+    EXPECT_GE(environmentValue("Number_of_processors").toInt(), 1);
 
-    QFile dirs(config.path() + QStringLiteral("/user-dirs.dirs"));
+    QFile dirs(config.filePath("user-dirs.dirs"));
     ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
-    dirs.write("# written by xdg-user-dirs-update\n"
-               "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
-               "XDG_PUBLICSHARE_DIR=\"$HOME/Öffentlich\"\n");
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_PUBLICSHARE_DIR=\"$HOME/Öffentlich\"\n");
     dirs.close();
-    EXPECT_EQ(publicShareFolder(), QStringLiteral("/home/ann/Öffentlich"));
-    EXPECT_EQ(environmentValue(QStringLiteral("Public")), QStringLiteral("/home/ann/Öffentlich"));
+    EXPECT_EQ(environmentValue("public"), "/home/ann/Öffentlich");
+    environment.unset("XDG_CONFIG_HOME");
+    EXPECT_EQ(environmentValue("appdata"), "/home/ann/.config");
+    environment.set("UserProfile", "/profiles/ann");
+    environment.set("os", "Custom");
+    EXPECT_EQ(environmentValue("USERPROFILE"), "/profiles/ann");
+    EXPECT_EQ(environmentValue("OS"), "Custom");
 }
 
 TEST(UserDirs, ValuesAsTheFileWritesThem) {
-    const QString home = QStringLiteral("/home/ann");
-    const QString key = QStringLiteral("XDG_PUBLICSHARE_DIR");
-    EXPECT_EQ(
-        userDirFromUserDirs(QStringLiteral("XDG_PUBLICSHARE_DIR=\"$HOME/Shared\""), key, home),
-        QStringLiteral("/home/ann/Shared"));
-    EXPECT_EQ(
-        userDirFromUserDirs(QStringLiteral("  XDG_PUBLICSHARE_DIR=\"/srv/public/\"  "), key, home),
-        QStringLiteral("/srv/public"));
-    EXPECT_EQ(userDirFromUserDirs(QStringLiteral("XDG_PUBLICSHARE_DIR=Public"), key, home),
-              QStringLiteral("/home/ann/Public"));
-    EXPECT_EQ(userDirFromUserDirs(QStringLiteral("XDG_PUBLICSHARE_DIR=\"$HOME/\""), key, home),
-              QStringLiteral("/home/ann"));
-    EXPECT_EQ(userDirFromUserDirs(QStringLiteral("XDG_PUBLICSHARE_DIR=\"$HOME/a\"\n"
-                                                 "XDG_PUBLICSHARE_DIR=\"$HOME/b\""),
-                                  key, home),
-              QStringLiteral("/home/ann/b"));
-    EXPECT_EQ(userDirFromUserDirs(QStringLiteral("# XDG_PUBLICSHARE_DIR=\"$HOME/x\"\n"
-                                                 "XDG_PUBLICSHARE_DIR_OLD=\"$HOME/y\""),
-                                  key, home),
-              QString());
+    const struct {
+        const char* text;
+        const char* folder;
+    } cases[] = {
+        {"XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"", "/home/ann/Shared"},
+        {"  XDG_PUBLICSHARE_DIR=\"/srv/public/\"  ", "/srv/public"},
+        {"XDG_PUBLICSHARE_DIR=Public", "/home/ann/Public"},
+        {"XDG_PUBLICSHARE_DIR=\"$HOME/\"", "/home/ann"},
+        {"XDG_PUBLICSHARE_DIR=\"$HOME/a\"\nXDG_PUBLICSHARE_DIR=\"$HOME/b\"", "/home/ann/b"},
+        {"# XDG_PUBLICSHARE_DIR=\"$HOME/x\"\nXDG_PUBLICSHARE_DIR_OLD=\"$HOME/y\"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(userDirFromUserDirs(c.text, "XDG_PUBLICSHARE_DIR", "/home/ann"), c.folder)
+            << c.text;
 }

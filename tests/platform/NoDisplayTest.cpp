@@ -3,7 +3,6 @@
 #include "platform/linux/X11KeyState.h"
 
 #include <QAudioDevice>
-#include <QDataStream>
 #include <QFile>
 #include <QMediaDevices>
 #include <QTemporaryDir>
@@ -13,23 +12,12 @@ using namespace pathwick::platform;
 
 namespace {
 
-// A short mono 8 kHz 8-bit wave file of silence.
-void writeSilentWave(const QString& path) {
-    const quint32 samples = 800;
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
-        << quint16(8);
-    out.writeRawData("data", 4);
-    out << samples;
-    data.append(QByteArray(samples, char(0x80)));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
+// A tenth of a second of silence: mono, 8 kHz, 8 bits.
+QByteArray silentWave() {
+    const QByteArray header("RIFF\x44\x03\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0"
+                            "\x01\0\x08\0data\x20\x03\0\0",
+                            44);
+    return header + QByteArray(800, char(0x80));
 }
 
 } // namespace
@@ -60,7 +48,9 @@ TEST(Sound, PlaysOnlyExistingFilesWhereThereIsAnOutput) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString alarm = folder.filePath(QStringLiteral("beep.wav"));
-    writeSilentWave(alarm);
+    QFile file(alarm);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(silentWave()) == 844);
+    file.close();
     const bool hasOutput = !QMediaDevices::audioOutputs().isEmpty();
     EXPECT_EQ(sound.play(alarm, false), hasOutput);
     EXPECT_EQ(sound.play(alarm, true), hasOutput);

@@ -9,46 +9,31 @@
 
 using namespace pathwick::platform;
 
-TEST(ProcessList, RealListHoldsThisProgramOnce) {
-    ProcProcessList processes;
-    const std::optional<QStringList> names = processes.executableNames();
+TEST(ProcessList, RealListHoldsThisProgramByItsFileName) {
+    const std::optional<QStringList> names = ProcProcessList().executableNames();
     ASSERT_TRUE(names.has_value());
-    const QString me = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    EXPECT_GE(names->count(me), 1);
-    for (const QString& name : *names) {
-        EXPECT_FALSE(name.isEmpty());
-        EXPECT_FALSE(name.contains(u'/')) << name.toStdString();
-    }
+    EXPECT_GE(names->count(QFileInfo(QCoreApplication::applicationFilePath()).fileName()), 1);
+    for (const QString& name : *names)
+        EXPECT_TRUE(!name.isEmpty() && !name.contains(u'/')) << name.toStdString();
+    EXPECT_FALSE(ProcProcessList("/nonexistent/proc").executableNames().has_value());
 }
 
 TEST(ProcessList, WalksProcessesInNumericOrderAndSkipsUnreadableOnes) {
     QTemporaryDir proc;
     ASSERT_TRUE(proc.isValid());
-    const auto addProcess = [&](const QString& pid, const QString& exe) {
-        ASSERT_TRUE(QDir(proc.path()).mkdir(pid));
-        if (!exe.isEmpty()) {
-            ASSERT_TRUE(QFile::link(exe, proc.path() + u'/' + pid + QStringLiteral("/exe")));
-        }
-    };
-    addProcess(QStringLiteral("300"), QStringLiteral("/usr/bin/third"));
-    addProcess(QStringLiteral("10"), QStringLiteral("/usr/bin/second"));
-    addProcess(QStringLiteral("2"), QStringLiteral("/opt/first (deleted)"));
-    addProcess(QStringLiteral("55"), QString()); // a kernel thread: no executable
-    addProcess(QStringLiteral("self"), QStringLiteral("/usr/bin/not-a-process"));
-
-    ProcProcessList processes(proc.path());
-    EXPECT_EQ(processes.executableNames(), (QStringList{"first", "second", "third"}));
-}
-
-TEST(ProcessList, NothingWhenTheListCannotBeTaken) {
-    ProcProcessList processes(QStringLiteral("/nonexistent/proc"));
-    EXPECT_FALSE(processes.executableNames().has_value());
-}
-
-TEST(ProcessList, BaseNameOfAnExecutableLink) {
-    EXPECT_EQ(executableBaseName(QStringLiteral("/usr/bin/pathwick")), QStringLiteral("pathwick"));
-    EXPECT_EQ(executableBaseName(QStringLiteral("/tmp/old build/pathwick (deleted)")),
-              QStringLiteral("pathwick"));
-    EXPECT_EQ(executableBaseName(QStringLiteral("/opt/a (deleted) b")),
-              QStringLiteral("a (deleted) b"));
+    const struct {
+        const char* pid;
+        const char* exe; // "" for a kernel thread: no executable
+    } processes[] = {{"300", "/usr/bin/third"},
+                     {"10", "/usr/bin/second (deleted) twice"},
+                     {"2", "/opt/old build/first (deleted)"},
+                     {"55", ""},
+                     {"self", "/usr/bin/not-a-process"}};
+    for (const auto& p : processes) {
+        ASSERT_TRUE(QDir(proc.path()).mkdir(p.pid));
+        ASSERT_TRUE(!*p.exe || QFile::link(p.exe, proc.filePath(p.pid + QString("/exe"))));
+    }
+    EXPECT_EQ(ProcProcessList(proc.path()).executableNames(),
+              (QStringList{"first", "second (deleted) twice", "third"}))
+        << "the kernel's mark for a replaced program is dropped";
 }

@@ -11,121 +11,97 @@
 #include <time.h>
 
 using namespace pathwick::platform;
-using pathwick::test::ScopedEnvironment;
 
-namespace {
-
-QDateTime utc(int year, int month, int day) {
-    return QDateTime(QDate(year, month, day), QTime(12, 0), QTimeZone::utc());
+// Biases are minutes behind UTC; the daylight bias is that of the year asked about.
+TEST(TimeZoneValues, BiasesInJanuaryAndJuly) {
+    const struct {
+        const char* zone;
+        int month;
+        int active;
+        int bias;
+        int daylight;
+    } cases[] = {{"Europe/Berlin", 1, -60, -60, -60},
+                 {"Europe/Berlin", 7, -120, -60, -60},
+                 {"America/New_York", 1, 300, 300, -60},
+                 {"America/New_York", 7, 240, 300, -60},
+                 // Southern summer: daylight time at the start of the year.
+                 {"Australia/Sydney", 1, -660, -600, -60},
+                 {"Australia/Sydney", 7, -600, -600, -60},
+                 {"Asia/Kolkata", 7, -330, -330, 0},
+                 {"UTC", 7, 0, 0, 0},
+                 // Japan kept daylight time once, but not in the year asked about.
+                 {"Asia/Tokyo", 7, -540, -540, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.zone << " month " << c.month);
+        const TimeZoneValues values = timeZoneValues(
+            QTimeZone(c.zone), QDateTime(QDate(2024, c.month, 15), QTime(12, 0), QTimeZone::utc()));
+        EXPECT_EQ(values.activeTimeBias, c.active);
+        EXPECT_EQ(values.bias, c.bias);
+        EXPECT_EQ(values.standardBias, 0);
+        EXPECT_EQ(values.daylightBias, c.daylight);
+    }
 }
 
-void expectValues(const TimeZoneValues& values, int active, int bias, int daylight) {
-    EXPECT_EQ(values.activeTimeBias, active);
-    EXPECT_EQ(values.bias, bias);
-    EXPECT_EQ(values.standardBias, 0);
-    EXPECT_EQ(values.daylightBias, daylight);
-}
+TEST(TimeZoneValues, WindowsIdsFallBackToAliasesFoundAsLinksOrCopies) {
+    EXPECT_EQ(windowsZoneId("Europe/Berlin", {}), "W. Europe Standard Time");
+    EXPECT_EQ(windowsZoneId("Asia/Kolkata", {"Nowhere/Else", "Asia/Calcutta"}),
+              "India Standard Time");
+    EXPECT_EQ(windowsZoneId("Nowhere/Else", {}), "");
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-} // namespace
-
-TEST(TimeZoneValues, BiasesAreMinutesBehindUtc) {
-    const QTimeZone berlin("Europe/Berlin");
-    expectValues(timeZoneValues(berlin, utc(2024, 1, 15)), -60, -60, -60);
-    expectValues(timeZoneValues(berlin, utc(2024, 7, 15)), -120, -60, -60);
-
-    const QTimeZone newYork("America/New_York");
-    expectValues(timeZoneValues(newYork, utc(2024, 1, 15)), 300, 300, -60);
-    expectValues(timeZoneValues(newYork, utc(2024, 7, 15)), 240, 300, -60);
-
-    // Southern summer: daylight time at the start of the year.
-    const QTimeZone sydney("Australia/Sydney");
-    expectValues(timeZoneValues(sydney, utc(2024, 1, 15)), -660, -600, -60);
-    expectValues(timeZoneValues(sydney, utc(2024, 7, 15)), -600, -600, -60);
-
-    expectValues(timeZoneValues(QTimeZone("Asia/Kolkata"), utc(2024, 7, 15)), -330, -330, 0);
-    expectValues(timeZoneValues(QTimeZone("UTC"), utc(2024, 7, 15)), 0, 0, 0);
-    // Japan kept daylight time once, but not in the year asked about.
-    expectValues(timeZoneValues(QTimeZone("Asia/Tokyo"), utc(2024, 7, 15)), -540, -540, 0);
-}
-
-TEST(TimeZoneValues, WindowsIdsFallBackToAliases) {
-    EXPECT_EQ(windowsZoneId("Europe/Berlin", {}), QStringLiteral("W. Europe Standard Time"));
-    EXPECT_EQ(windowsZoneId("Asia/Kolkata",
-                            {QStringLiteral("Nowhere/Else"), QStringLiteral("Asia/Calcutta")}),
-              QStringLiteral("India Standard Time"));
-    EXPECT_EQ(windowsZoneId("Nowhere/Else", {}), QString());
-}
-
-TEST(TimeZoneValues, AliasesAreLinksAndCopiesOfTheSameZone) {
     QTemporaryDir zoneinfo;
     ASSERT_TRUE(zoneinfo.isValid());
-    QDir root(zoneinfo.path());
+    const QDir root(zoneinfo.path());
     for (const char* folder : {"Asia", "Etc", "posix/Asia", "right"})
-        ASSERT_TRUE(root.mkpath(QLatin1String(folder)));
-    writeFile(root.filePath(QStringLiteral("Asia/Kolkata")), "TZif india");
-    writeFile(root.filePath(QStringLiteral("Etc/Copy")), "TZif india");
-    writeFile(root.filePath(QStringLiteral("Asia/Dhaka")), "TZif dhaka");
-    writeFile(root.filePath(QStringLiteral("Asia/Other")), "TZif other"); // same size only
-    writeFile(root.filePath(QStringLiteral("posix/Asia/Kolkata")), "TZif india");
-    ASSERT_TRUE(
-        QFile::link(QStringLiteral("Kolkata"), root.filePath(QStringLiteral("Asia/Calcutta"))));
-
-    EXPECT_EQ(zoneAliases(zoneinfo.path(), QStringLiteral("Asia/Kolkata")),
+        ASSERT_TRUE(root.mkpath(folder));
+    const struct {
+        const char* name;
+        const char* content;
+    } files[] = {{"Asia/Kolkata", "TZif india"},
+                 {"Etc/Copy", "TZif india"},
+                 {"Asia/Dhaka", "TZif dhaka"},
+                 {"Asia/Other", "TZif other"}, // the same size only
+                 {"posix/Asia/Kolkata", "TZif india"}};
+    for (const auto& f : files) {
+        QFile file(root.filePath(f.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(f.content) > 0);
+    }
+    ASSERT_TRUE(QFile::link("Kolkata", root.filePath("Asia/Calcutta")));
+    EXPECT_EQ(zoneAliases(zoneinfo.path(), "Asia/Kolkata"),
               (QStringList{"Asia/Calcutta", "Etc/Copy"}));
-    EXPECT_EQ(zoneAliases(zoneinfo.path(), QStringLiteral("Asia/Calcutta")),
+    EXPECT_EQ(zoneAliases(zoneinfo.path(), "Asia/Calcutta"),
               (QStringList{"Asia/Kolkata", "Etc/Copy"}));
-    EXPECT_TRUE(zoneAliases(zoneinfo.path(), QStringLiteral("Asia/Dhaka")).isEmpty());
-    EXPECT_TRUE(zoneAliases(zoneinfo.path(), QStringLiteral("Mars/Base")).isEmpty());
-    EXPECT_TRUE(zoneAliases(zoneinfo.path(), QStringLiteral("Asia")).isEmpty());
+    for (const char* alone : {"Asia/Dhaka", "Mars/Base", "Asia"})
+        EXPECT_TRUE(zoneAliases(zoneinfo.path(), alone).isEmpty()) << alone;
 }
 
-TEST(TimeZoneValues, SystemZoneFollowsTz) {
-    if (!QFile::exists(QStringLiteral("/usr/share/zoneinfo/Asia/Kolkata")))
-        GTEST_SKIP() << "no zone database";
-    ScopedEnvironment environment;
+TEST(SystemInfo, RealMachineAnswersAndItsZoneFollowsTz) {
     LinuxSystemInfo system;
-    const struct {
-        const char* tz;
-        int bias;
-        int daylightBias;
-        const char* keyName;
-    } cases[] = {{"Asia/Kolkata", -330, 0, "India Standard Time"},
-                 {"UTC", 0, 0, "UTC"},
-                 {"Europe/Berlin", -60, -60, "W. Europe Standard Time"},
-                 {"America/New_York", 300, -60, "Eastern Standard Time"}};
-    for (const auto& c : cases) {
-        environment.set("TZ", c.tz);
+    EXPECT_FALSE(system.hostName().isEmpty());
+    EXPECT_FALSE(system.kernelRelease().isEmpty());
+    if (!QFile::exists("/usr/share/zoneinfo/Asia/Kolkata"))
+        GTEST_SKIP() << "no zone database";
+    pathwick::test::ScopedEnvironment environment;
+    for (const auto& [tz, keyName] : {std::pair{"Asia/Kolkata", "India Standard Time"},
+                                      {"UTC", "UTC"},
+                                      {"Europe/Berlin", "W. Europe Standard Time"},
+                                      {"America/New_York", "Eastern Standard Time"}}) {
+        environment.set("TZ", tz);
         tzset();
-        const TimeZoneValues values = system.timeZone();
-        EXPECT_EQ(values.bias, c.bias) << c.tz;
-        EXPECT_EQ(values.daylightBias, c.daylightBias) << c.tz;
-        EXPECT_EQ(values.keyName, QString::fromLatin1(c.keyName)) << c.tz;
+        EXPECT_EQ(system.timeZone().keyName, keyName) << tz;
     }
 }
 
 TEST(SystemInfo, OsReleasePrettyName) {
-    EXPECT_EQ(
-        prettyNameFromOsRelease(QStringLiteral("NAME=\"Debian GNU/Linux\"\n"
-                                               "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
-                                               "VERSION_ID=\"12\"\n")),
-        QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
-    EXPECT_EQ(prettyNameFromOsRelease(QStringLiteral("PRETTY_NAME=Plain\n")),
-              QStringLiteral("Plain"));
-    EXPECT_EQ(prettyNameFromOsRelease(QStringLiteral("PRETTY_NAME='Single Quoted'")),
-              QStringLiteral("Single Quoted"));
-    EXPECT_EQ(prettyNameFromOsRelease(QStringLiteral("PRETTY_NAME=\"Say \\\"hi\\\" \\$5\"")),
-              QStringLiteral("Say \"hi\" $5"));
-    EXPECT_EQ(prettyNameFromOsRelease(QStringLiteral("NAME=x\n#PRETTY_NAME=\"no\"\n")), QString());
-}
-
-TEST(SystemInfo, RealMachineAnswers) {
-    LinuxSystemInfo system;
-    EXPECT_FALSE(system.hostName().isEmpty());
-    EXPECT_FALSE(system.kernelRelease().isEmpty());
+    const struct {
+        const char* text;
+        const char* name;
+    } cases[] = {{"NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
+                  "VERSION_ID=\"12\"\n",
+                  "Debian GNU/Linux 12 (bookworm)"},
+                 {"PRETTY_NAME=Plain\n", "Plain"},
+                 {"PRETTY_NAME='Single Quoted'", "Single Quoted"},
+                 {"PRETTY_NAME=\"Say \\\"hi\\\" \\$5\"", "Say \"hi\" $5"},
+                 {"NAME=x\n#PRETTY_NAME=\"no\"\n", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(prettyNameFromOsRelease(c.text), c.name) << c.text;
 }
