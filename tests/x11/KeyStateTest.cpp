@@ -5,153 +5,111 @@
 #include <X11/XF86keysym.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-#include <vector>
+#include <algorithm>
+#include <set>
 
 using namespace pathwick::platform;
 
 namespace {
 
-// Holds a key down through XTest for its lifetime.
-class HeldKey {
+// Holds a key (by keycode) or a mouse button down through XTest for its lifetime.
+class Held {
 public:
-    HeldKey(Display* display, KeyCode code) : display_(display), code_(code) {
-        XTestFakeKeyEvent(display_, code_, True, CurrentTime);
-        XSync(display_, False);
+    Held(Display* display, unsigned int code, bool button = false)
+        : display_(display), code_(code), button_(button) {
+        fake(True);
     }
-    HeldKey(Display* display, KeySym keysym)
-        : HeldKey(display, XKeysymToKeycode(display, keysym)) {}
-    ~HeldKey() {
-        XTestFakeKeyEvent(display_, code_, False, CurrentTime);
-        XSync(display_, False);
-    }
-    HeldKey(const HeldKey&) = delete;
-    HeldKey& operator=(const HeldKey&) = delete;
+    ~Held() { fake(False); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
 
 private:
-    Display* display_;
-    KeyCode code_;
-};
-
-class HeldButton {
-public:
-    HeldButton(Display* display, unsigned int button) : display_(display), button_(button) {
-        XTestFakeButtonEvent(display_, button_, True, CurrentTime);
+    void fake(Bool down) {
+        if (button_)
+            XTestFakeButtonEvent(display_, code_, down, CurrentTime);
+        else
+            XTestFakeKeyEvent(display_, code_, down, CurrentTime);
         XSync(display_, False);
     }
-    ~HeldButton() {
-        XTestFakeButtonEvent(display_, button_, False, CurrentTime);
-        XSync(display_, False);
-    }
-    HeldButton(const HeldButton&) = delete;
-    HeldButton& operator=(const HeldButton&) = delete;
 
-private:
     Display* display_;
-    unsigned int button_;
-};
-
-struct Case {
-    int virtualKey;
-    KeySym keysym;
-    std::vector<int> alsoDown; // other key numbers the same key stands for
+    unsigned int code_;
+    bool button_;
 };
 
 class KeyStateTest : public pathwick::test::X11TestDisplay {
 protected:
-    // Presses the key and checks that exactly the expected numbers of `watched` are down,
-    // then that all are up again after the release.
-    void checkPress(const Case& c, const std::vector<int>& watched) {
-        const KeyCode code = XKeysymToKeycode(display, c.keysym);
-        ASSERT_NE(code, 0) << "the test server has no key for " << XKeysymToString(c.keysym);
-        EXPECT_FALSE(keys.isDown(c.virtualKey)) << c.virtualKey << " before the press";
-        {
-            HeldKey held(display, code);
-            EXPECT_TRUE(keys.isDown(c.virtualKey)) << XKeysymToString(c.keysym);
-            for (int other : watched) {
-                const bool expected =
-                    other == c.virtualKey ||
-                    std::find(c.alsoDown.begin(), c.alsoDown.end(), other) != c.alsoDown.end();
-                EXPECT_EQ(keys.isDown(other), expected)
-                    << "key " << other << " while " << XKeysymToString(c.keysym) << " is held";
-            }
-        }
-        EXPECT_FALSE(keys.isDown(c.virtualKey)) << XKeysymToString(c.keysym) << " released";
-        for (int other : c.alsoDown)
-            EXPECT_FALSE(keys.isDown(other)) << other << " after " << XKeysymToString(c.keysym);
-    }
+    unsigned int key(KeySym keysym) { return XKeysymToKeycode(display, keysym); }
 
     X11KeyState keys;
 };
 
 } // namespace
 
-TEST_F(KeyStateTest, LettersDigitsAndFunctionKeys) {
-    const std::vector<int> watched{65, 66, 90, 48, 49, 57, 112, 113, 123, 27, 32, 13, 16, 17, 18};
-    const std::vector<Case> cases{{65, XK_a, {}},          {90, XK_z, {}},
-                                  {66, XK_b, {}},          {48, XK_0, {}},
-                                  {57, XK_9, {}},          {112, XK_F1, {}},
-                                  {123, XK_F12, {}},       {27, XK_Escape, {}},
-                                  {32, XK_space, {}},      {13, XK_Return, {}},
-                                  {8, XK_BackSpace, {}},   {9, XK_Tab, {}},
-                                  {37, XK_Left, {}},       {46, XK_Delete, {}},
-                                  {33, XK_Prior, {}},      {44, XK_Print, {}},
-                                  {186, XK_semicolon, {}}, {219, XK_bracketleft, {}},
-                                  {220, XK_backslash, {}}, {91, XK_Super_L, {}},
-                                  {93, XK_Menu, {}},       {173, XF86XK_AudioMute, {}},
-                                  {166, XF86XK_Back, {}}};
-    for (const Case& c : cases)
-        checkPress(c, watched);
-}
-
-TEST_F(KeyStateTest, EitherSideCountsForShiftCtrlAlt) {
-    const std::vector<int> watched{16, 17, 18, 160, 161, 162, 163, 164, 165, 65};
-    const std::vector<Case> cases{{160, XK_Shift_L, {16}},         {161, XK_Shift_R, {16}},
-                                  {162, XK_Control_L, {17}},       {163, XK_Control_R, {17}},
-                                  {164, XK_Alt_L, {18}},           {165, XK_Alt_R, {18}},
-                                  {165, XK_ISO_Level3_Shift, {18}}};
-    for (const Case& c : cases)
-        checkPress(c, watched);
-
-    HeldKey left(display, KeySym{XK_Shift_L});
-    HeldKey right(display, KeySym{XK_Shift_R});
+// While a key is held its number is down, with the either-side number of Shift, Ctrl and
+// Alt, and no other number of the table; after the release neither is.
+TEST_F(KeyStateTest, EachKeyIsDownWhileHeldAndUpAfterwards) {
+    const struct {
+        int virtualKey;
+        KeySym keysym;
+        int alsoDown; // 0 for none
+    } cases[] = {
+        // clang-format off
+        {65, XK_a, 0}, {90, XK_z, 0}, {66, XK_b, 0}, {48, XK_0, 0}, {53, XK_5, 0}, {57, XK_9, 0},
+        {112, XK_F1, 0}, {123, XK_F12, 0}, {27, XK_Escape, 0}, {32, XK_space, 0},
+        {13, XK_Return, 0}, {8, XK_BackSpace, 0}, {9, XK_Tab, 0}, {37, XK_Left, 0},
+        {46, XK_Delete, 0}, {33, XK_Prior, 0}, {44, XK_Print, 0}, {186, XK_semicolon, 0},
+        {219, XK_bracketleft, 0}, {220, XK_backslash, 0}, {91, XK_Super_L, 0}, {93, XK_Menu, 0},
+        {173, XF86XK_AudioMute, 0}, {166, XF86XK_Back, 0},
+        {160, XK_Shift_L, 16}, {161, XK_Shift_R, 16}, {162, XK_Control_L, 17},
+        {163, XK_Control_R, 17}, {164, XK_Alt_L, 18}, {165, XK_Alt_R, 18},
+        {165, XK_ISO_Level3_Shift, 18},
+        {96, XK_KP_0, 0}, {101, XK_KP_5, 0}, {105, XK_KP_9, 0}, {97, XK_KP_End, 0},
+        {106, XK_KP_Multiply, 0}, {107, XK_KP_Add, 0}, {109, XK_KP_Subtract, 0},
+        {111, XK_KP_Divide, 0}, {110, XK_KP_Decimal, 0}, {13, XK_KP_Enter, 0},
+        {144, XK_Num_Lock, 0},
+        // clang-format on
+    };
+    std::set<int> watched{16, 17, 18};
+    for (const auto& c : cases)
+        watched.insert(c.virtualKey);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(XKeysymToString(c.keysym));
+        ASSERT_NE(key(c.keysym), 0u) << "the test server has no such key";
+        EXPECT_FALSE(keys.isDown(c.virtualKey)) << "before the press";
+        {
+            const Held held(display, key(c.keysym));
+            for (int number : watched)
+                EXPECT_EQ(keys.isDown(number), number == c.virtualKey || number == c.alsoDown)
+                    << "key " << number;
+        }
+        EXPECT_FALSE(keys.isDown(c.virtualKey) || keys.isDown(c.alsoDown)) << "after the release";
+    }
+    const Held left(display, key(XK_Shift_L));
+    const Held right(display, key(XK_Shift_R));
     EXPECT_TRUE(keys.isDown(16) && keys.isDown(160) && keys.isDown(161));
-}
-
-TEST_F(KeyStateTest, NumberPad) {
-    const std::vector<int> watched{96, 97, 101, 105, 48, 53, 106, 107, 109, 110, 111, 13};
-    const std::vector<Case> cases{
-        {96, XK_KP_0, {}},         {101, XK_KP_5, {}},        {105, XK_KP_9, {}},
-        {97, XK_KP_End, {}},       {106, XK_KP_Multiply, {}}, {107, XK_KP_Add, {}},
-        {109, XK_KP_Subtract, {}}, {111, XK_KP_Divide, {}},   {110, XK_KP_Decimal, {}},
-        {13, XK_KP_Enter, {}},     {144, XK_Num_Lock, {}}};
-    for (const Case& c : cases)
-        checkPress(c, watched);
 }
 
 TEST_F(KeyStateTest, CtrlBreakIsKeyThree) {
     {
-        HeldKey pause(display, KeySym{XK_Pause});
+        const Held pause(display, key(XK_Pause));
         EXPECT_TRUE(keys.isDown(19));
         EXPECT_FALSE(keys.isDown(3));
-        HeldKey control(display, KeySym{XK_Control_R});
+        const Held control(display, key(XK_Control_R));
         EXPECT_TRUE(keys.isDown(3));
     }
     EXPECT_FALSE(keys.isDown(3));
 }
 
 TEST_F(KeyStateTest, MouseButtons) {
-    const struct {
-        unsigned int button;
-        int virtualKey;
-    } cases[] = {{Button1, 1}, {Button3, 2}, {Button2, 4}};
-    for (const auto& c : cases) {
+    for (const auto& [button, virtualKey] : {std::pair{Button1, 1}, {Button3, 2}, {Button2, 4}}) {
         {
-            HeldButton held(display, c.button);
-            for (int key : {1, 2, 4})
-                EXPECT_EQ(keys.isDown(key), key == c.virtualKey)
-                    << "key " << key << " with button " << c.button;
+            const Held held(display, button, true);
+            for (int number : {1, 2, 4})
+                EXPECT_EQ(keys.isDown(number), number == virtualKey)
+                    << "key " << number << " with button " << button;
         }
-        EXPECT_FALSE(keys.isDown(c.virtualKey));
+        EXPECT_FALSE(keys.isDown(virtualKey));
     }
 }
 
@@ -164,27 +122,25 @@ TEST_F(KeyStateTest, FollowsKeyboardMappingChanges) {
     KeySym* mapping = XGetKeyboardMapping(display, first, last - first + 1, &perKeycode);
     KeyCode spare = 0;
     for (int code = last; code >= first && !spare; --code) {
-        bool empty = true;
-        for (int level = 0; level < perKeycode; ++level)
-            empty = empty && mapping[(code - first) * perKeycode + level] == NoSymbol;
-        if (empty)
+        const KeySym* symbols = mapping + (code - first) * perKeycode;
+        if (std::all_of(symbols, symbols + perKeycode, [](KeySym s) { return s == NoSymbol; }))
             spare = static_cast<KeyCode>(code);
     }
     XFree(mapping);
     ASSERT_NE(spare, 0);
-    ASSERT_EQ(XKeysymToKeycode(display, XK_F13), 0) << "the test server already has F13";
+    ASSERT_EQ(key(XK_F13), 0u) << "the test server already has F13";
 
     EXPECT_FALSE(keys.isDown(124));
-    KeySym f13 = XK_F13;
-    XChangeKeyboardMapping(display, spare, 1, &f13, 1);
+    KeySym symbol = XK_F13;
+    XChangeKeyboardMapping(display, spare, 1, &symbol, 1);
     XSync(display, False);
     {
-        HeldKey held(display, spare);
+        const Held held(display, spare);
         EXPECT_TRUE(keys.isDown(124));
     }
-    KeySym none = NoSymbol;
-    XChangeKeyboardMapping(display, spare, 1, &none, 1);
+    symbol = NoSymbol;
+    XChangeKeyboardMapping(display, spare, 1, &symbol, 1);
     XSync(display, False);
-    HeldKey held(display, spare);
+    const Held held(display, spare);
     EXPECT_FALSE(keys.isDown(124));
 }
