@@ -6,6 +6,8 @@
 #include "settings/StoreLocation.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QThread>
 
 #include <cstring>
 #include <sqlite3.h>
@@ -114,6 +116,10 @@ int Connection::ensureOpen() {
     Attempt attempt = openAt(path);
     if (attempt.sqliteCode == SQLITE_OK)
         return 0;
+    // A store kept busy by another copy is no reason to give up for good: the next call
+    // tries again.
+    if (resultFromSqlite(attempt.sqliteCode) == SettingResult::Busy)
+        return SettingResult::Busy;
     if (!attempt.unreadable) {
         giveUp(resultFromSqlite(attempt.sqliteCode), texts::storeUnavailable(path, attempt.reason));
         return failure_;
@@ -137,6 +143,18 @@ int Connection::ensureOpen() {
 }
 
 Connection::Attempt Connection::openAt(const QString& path) {
+    // Another copy opening the same new store at this moment may hold the lock that the
+    // switch to WAL needs; SQLite then answers busy at once instead of waiting, so wait here.
+    const QDeadlineTimer deadline(BusyTimeoutMs);
+    for (;;) {
+        const Attempt attempt = openOnce(path);
+        if (resultFromSqlite(attempt.sqliteCode) != SettingResult::Busy || deadline.hasExpired())
+            return attempt;
+        QThread::msleep(5);
+    }
+}
+
+Connection::Attempt Connection::openOnce(const QString& path) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
     Attempt attempt;
     if (rc != SQLITE_OK) {

@@ -56,6 +56,7 @@ private:
         bool unreadable = false; // not a store we can read: to be moved aside
     };
     Attempt openAt(const QString& path);
+    Attempt openOnce(const QString& path);
     Attempt prepareStore();
     int execute(const char* sql);
     void rollbackIfOpen();
