@@ -2,14 +2,19 @@
 
 #include "QtPrinting.h"
 #include "app/frm_MainWindow.h"
+#include "common/MessageWindow.h"
+#include "dirlist/DirectoryStore.h"
 #include "platform/fake/FakePlatform.h"
+#include "settings/ProgramSettings.h"
+#include "support/ModalDialogs.h"
 #include "support/TempStore.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -17,6 +22,50 @@
 #include <memory>
 
 namespace pathwick::test {
+
+// Answers the next program message window with a button (-1: closes it, as Escape does) and
+// keeps what it showed. Any other modal window is closed so the test cannot hang.
+class MessageWindowAnswer {
+public:
+    explicit MessageWindowAnswer(int button)
+        : watcher_([this, button](QWidget* modal) {
+              auto* window = qobject_cast<frm_MessageWindow*>(modal);
+              if (!window) {
+                  modal->close();
+                  return;
+              }
+              shown = true;
+              caption = window->windowTitle();
+              heading = window->lab_MsgTitle->text();
+              message = window->lab_MainMessage->text().remove('\r');
+              for (QPushButton* each : window->com_Button) {
+                  if (!each->isVisible())
+                      continue;
+                  buttons.append(each->text());
+                  buttonColours.append(each->palette().color(QPalette::Button));
+              }
+              labelColour = window->lab_MainMessage->palette().color(QPalette::WindowText);
+              closeInterval = window->tim_WindowCloseTimer->interval();
+              closeActive = window->tim_WindowCloseTimer->isActive();
+              if (button < 0)
+                  window->close();
+              else
+                  window->com_Button.at(button)->click();
+          }) {}
+
+    bool shown = false;
+    QString caption;
+    QString heading;
+    QString message; // without the CR of each line break
+    QStringList buttons;
+    QList<QColor> buttonColours;
+    QColor labelColour;
+    int closeInterval = 0;
+    bool closeActive = false;
+
+private:
+    ModalWatcher watcher_;
+};
 
 // A main window over a store of its own and the recording platform fakes.
 class MainWindowTest : public ::testing::Test {
@@ -36,15 +85,12 @@ protected:
             fakes.volumes->items.append({mountPath, "/dev/sda", "label"});
     }
 
-    std::unique_ptr<frm_MainWindow> makeWindow(const QString& commandLine = QString()) {
-        return std::make_unique<frm_MainWindow>(commandLine);
+    static void saveList(const QStringList& paths) {
+        saveStoredEntries(paths, QDateTime::currentDateTime());
     }
 
-    // A folder that exists, below the test's temporary folder.
-    QString existingFolder(const QString& name) {
-        const QString path = folders.filePath(name);
-        QDir().mkpath(path);
-        return path;
+    std::unique_ptr<frm_MainWindow> makeWindow(const QString& commandLine = QString()) {
+        return std::make_unique<frm_MainWindow>(commandLine);
     }
 
     static QAction* action(frm_MainWindow& window, const char* name) {

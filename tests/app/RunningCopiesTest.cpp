@@ -1,15 +1,8 @@
-#include "app/RunningCopies.h"
-#include "QtPrinting.h"
-#include "app/StartUp.h"
-#include "common/MessageWindow.h"
-#include "common/Version.h"
-#include "platform/fake/FakePlatform.h"
-#include "support/ModalDialogs.h"
+#include "MainWindowFixture.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
-#include <gtest/gtest.h>
+#include "app/RunningCopies.h"
+#include "app/StartUp.h"
+#include "common/Version.h"
 
 using namespace pathwick;
 using platform::fake::FakePlatform;
@@ -20,131 +13,80 @@ const QString Own = ExecutableName() + ExecutableSuffix();
 
 } // namespace
 
-TEST(RunningProcessInfo, AnswersByIndexOverOneWalk) {
+TEST(RunningCopies, ProcessInfoAndCountComeFromOneWalk) {
     const QStringList walk{"bash", "pathwick", "Xvfb"};
-    EXPECT_EQ(processInfoFrom(walk, -1), " 3");
-    EXPECT_EQ(processInfoFrom(walk, 0), "bash\r\npathwick\r\nXvfb\r\n");
-    EXPECT_EQ(processInfoFrom(walk, 1), "bash");
-    EXPECT_EQ(processInfoFrom(walk, 3), "Xvfb");
-    EXPECT_EQ(processInfoFrom(walk, 4), "");
-    EXPECT_EQ(processInfoFrom(walk, -2), "");
+    const std::pair<int, const char*> answers[] = {{-1, " 3"},  {0, "bash\r\npathwick\r\nXvfb\r\n"},
+                                                   {1, "bash"}, {3, "Xvfb"},
+                                                   {4, ""},     {-2, ""}};
+    for (const auto& [index, expected] : answers)
+        EXPECT_EQ(processInfoFrom(walk, index), expected) << index;
     EXPECT_EQ(processInfoFrom(QStringList{}, -1), " 0");
-}
+    // No list at all: the count reads as the empty name list, not as " 0".
+    EXPECT_EQ(processInfoFrom(std::nullopt, -1), "");
 
-TEST(RunningProcessInfo, NoListMeansNothingWalked) {
-    EXPECT_EQ(processInfoFrom(std::nullopt, -1), processInfoFrom(std::nullopt, 0));
-    EXPECT_EQ(processInfoFrom(std::nullopt, 0), "");
-    EXPECT_EQ(processInfoFrom(std::nullopt, 1), "");
-
+    // Letter case counts; the name must begin the entry, which may go on.
     FakePlatform fakes;
+    const std::pair<QStringList, int> counts[] = {{{"bash", "Xvfb"}, 0},
+                                                  {{"bash", Own, "Xvfb"}, 1},
+                                                  {{Own, "bash", Own}, 2},
+                                                  {{Own.toUpper(), "x" + Own, Own + "-old"}, 1}};
+    for (const auto& [names, expected] : counts) {
+        fakes.processes->names = names;
+        EXPECT_EQ(CountRunningCopies(), expected) << names.join(' ').toStdString();
+    }
+    EXPECT_EQ(RunningProcessInfo(3), Own + "-old");
     fakes.processes->names = std::nullopt;
-    EXPECT_EQ(RunningProcessInfo(-1).trimmed().toInt(), 0);
     EXPECT_EQ(CountRunningCopies(), 0);
+    EXPECT_EQ(RunningProcessInfo(-1), "");
 }
 
-TEST(CountRunningCopies, CountsExactCaseSensitivePrefixMatches) {
-    FakePlatform fakes;
-    fakes.processes->names = QStringList{"bash", "Xvfb"};
-    EXPECT_EQ(CountRunningCopies(), 0);
-
-    fakes.processes->names = QStringList{"bash", Own, "Xvfb"};
-    EXPECT_EQ(CountRunningCopies(), 1);
-    EXPECT_EQ(RunningProcessInfo(2), Own);
-
-    fakes.processes->names = QStringList{Own, "bash", Own};
-    EXPECT_EQ(CountRunningCopies(), 2);
-
-    // Another letter case is another program; a longer name with the prefix is a copy.
-    fakes.processes->names = QStringList{Own.toUpper(), Own + "-old"};
-    EXPECT_EQ(CountRunningCopies(), 1);
-    EXPECT_EQ(countCopiesIn({"Pathwick", "pathwick", "pathwickx", "xpathwick"}, "pathwick"), 2);
-}
-
-TEST(RunningCopiesText, SpeaksOfTheCountAndTheProgram) {
+TEST(RunningCopies, WarningNamesTheCountAndTheProgram) {
     EXPECT_EQ(runningCopiesText(2, "pathwick", ""),
               "There are 2 copies of pathwick running.\r\n"
               "Runing more than one copy of pathwick\r\n"
               "may result in the hot keys sending the command more than once\r\n"
               "and the computer turning off at the wrong time.\r\n\r\n"
               "Do you wish to close this copy of pathwick?");
-    EXPECT_TRUE(runningCopiesText(0, "Pathwick", ".exe")
-                    .startsWith("There are 0 copies of Pathwick.exe running.\r\n"
-                                "Runing more than one copy of Pathwick.exe\r\n"));
-    EXPECT_TRUE(runningCopiesText(0, "Pathwick", ".exe").endsWith("copy of Pathwick?"));
+    // The suffix belongs to the program's name, except in the closing question.
+    const QString withSuffix = runningCopiesText(0, "Pathwick", ".exe");
+    EXPECT_TRUE(withSuffix.startsWith("There are 0 copies of Pathwick.exe running.\r\n"
+                                      "Runing more than one copy of Pathwick.exe\r\n"));
+    EXPECT_TRUE(withSuffix.endsWith("copy of Pathwick?"));
 }
 
-namespace {
-
-struct Asked {
-    bool shown = false;
-    QString heading;
-    QString message;
-    QStringList buttons;
-    int closeInterval = 0;
-    bool closeActive = false;
-};
-
-// Runs the start-up decision and answers the warning with a button (-1: Escape).
-bool decide(int answer, Asked& asked) {
-    test::ModalWatcher watcher([&](QWidget* modal) {
-        auto* window = qobject_cast<frm_MessageWindow*>(modal);
-        ASSERT_NE(window, nullptr);
-        asked.shown = true;
-        asked.heading = window->lab_MsgTitle->text();
-        asked.message = window->lab_MainMessage->text();
-        for (QPushButton* button : window->com_Button) {
-            if (button->isVisible())
-                asked.buttons.append(button->text());
-        }
-        asked.closeInterval = window->tim_WindowCloseTimer->interval();
-        asked.closeActive = window->tim_WindowCloseTimer->isActive();
-        if (answer < 0)
-            window->close();
-        else
-            window->com_Button.at(answer)->click();
-    });
-    return runningCopiesCheckPasses();
-}
-
-} // namespace
-
-TEST(RunningCopiesCheck, OneCopyStartsWithoutAsking) {
+TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
+    const struct {
+        QStringList running;
+        int answer; // button index, -1 for Escape
+        bool starts;
+        bool asks;
+    } cases[] = {
+        {{"bash", Own}, 0, true, false},   {{Own, Own}, 1, true, true},
+        {{Own, Own}, 0, false, true},      {{Own, Own}, -1, false, true},
+        {{Own.toUpper()}, 0, false, true},
+    };
     FakePlatform fakes;
-    fakes.processes->names = QStringList{"bash", Own};
-    Asked asked;
-    EXPECT_TRUE(decide(0, asked));
-    EXPECT_FALSE(asked.shown);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.running.join(' ').toStdString() + " / " + std::to_string(c.answer));
+        fakes.processes->names = c.running;
+        test::MessageWindowAnswer asked(c.answer);
+        EXPECT_EQ(runningCopiesCheckPasses(), c.starts);
+        EXPECT_EQ(asked.shown, c.asks);
+        if (!c.asks)
+            continue;
+        EXPECT_EQ(asked.heading, "Warning:");
+        EXPECT_TRUE(asked.message.startsWith(
+            QString("There are %1 copies of %2 running.\n").arg(c.running.count(Own)).arg(Own)));
+        EXPECT_EQ(asked.buttons, (QStringList{"&Yes", "&Run anyway"}));
+        EXPECT_EQ(asked.closeInterval, 15000);
+        EXPECT_TRUE(asked.closeActive);
+    }
+
+    // The command line is the arguments after the program, joined by single spaces.
+    fakes.processes->names = QStringList{Own};
     EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own, "#Hidden", "x"}), QString("#Hidden x"));
     EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own}), QString());
-}
-
-TEST(RunningCopiesCheck, SecondCopyAsksAndOnlyRunAnywayContinues) {
-    FakePlatform fakes;
-    fakes.processes->names = QStringList{Own, Own};
-
-    Asked runAnyway;
-    EXPECT_TRUE(decide(1, runAnyway));
-    EXPECT_TRUE(runAnyway.shown);
-    EXPECT_EQ(runAnyway.heading, "Warning:");
-    EXPECT_TRUE(runAnyway.message.startsWith("There are 2 copies of " + Own + " running."));
-    EXPECT_EQ(runAnyway.buttons, (QStringList{"&Yes", "&Run anyway"}));
-    EXPECT_EQ(runAnyway.closeInterval, 15000);
-    EXPECT_TRUE(runAnyway.closeActive);
-
-    Asked yes;
-    EXPECT_FALSE(decide(0, yes));
-    Asked escaped;
-    EXPECT_FALSE(decide(-1, escaped));
-    EXPECT_TRUE(escaped.shown);
-}
-
-TEST(RunningCopiesCheck, NoCopyFoundStillAsks) {
-    FakePlatform fakes;
-    fakes.processes->names = QStringList{Own.toUpper()};
-    Asked asked;
-    EXPECT_FALSE(decide(0, asked));
-    EXPECT_TRUE(asked.message.startsWith("There are 0 copies of "));
-
-    test::ModalWatcher closer([](QWidget* modal) { modal->close(); });
+    fakes.processes->names = QStringList{};
+    test::MessageWindowAnswer closed(-1);
     EXPECT_EQ(Form_Initialize({Own, "x"}), std::nullopt);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -52,7 +53,10 @@ public:
               shown = true;
               title = box->windowTitle();
               text = box->text();
+              textFormat = box->textFormat();
+              parent = box->parentWidget();
               icon = box->icon();
+              defaultButton = box->standardButton(box->defaultButton());
               for (QAbstractButton* button : box->buttons())
                   buttons |= box->standardButton(button);
               if (QAbstractButton* button = box->button(answer))
@@ -64,8 +68,11 @@ public:
     bool shown = false;
     QString title;
     QString text;
+    Qt::TextFormat textFormat = Qt::AutoText;
+    QWidget* parent = nullptr;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 
 private:
     ModalWatcher watcher_;
