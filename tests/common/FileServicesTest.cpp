@@ -9,51 +9,37 @@
 
 using namespace pathwick;
 
-namespace {
-
-QString writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-}
-
-} // namespace
-
-TEST(FileServices, ExistsOnlyForFilesThatOpen) {
+TEST(FileServices, ExistsAndSizeOnlyForFilesThatOpen) {
     QTemporaryDir dir;
-    const QString file = writeFile(dir.filePath("list.dirl"), "abc");
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(dir.path()));
-    EXPECT_FALSE(FileExists(dir.filePath("missing.txt")));
-    EXPECT_FALSE(FileExists(""));
-    // Wildcards are names, not patterns.
-    EXPECT_FALSE(FileExists(dir.filePath("*.dirl")));
-    EXPECT_FALSE(FileExists(dir.filePath("list.dir?")));
-
+    QString longFolder = dir.path();
+    while (longFolder.size() < 300)
+        longFolder += "/a-rather-long-folder-name";
+    ASSERT_TRUE(QDir().mkpath(longFolder));
+    const auto make = [](const QString& path, const QByteArray& content) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    };
+    const std::pair<QString, qint64> files[] = {
+        {make(dir.filePath("list.dirl"), "abc"), 3},
+        {make(dir.filePath("empty.key"), ""), 0},
+        {make(dir.filePath("some.key"), QByteArray(20001, 'x')), 20001},
+        {make(longFolder + "/file.txt", "12345"), 5},
+        // Folders, missing files and wildcards (names, not patterns) are not files.
+        {dir.path(), -1},
+        {dir.filePath("missing.txt"), -1},
+        {"", -1},
+        {dir.filePath("*.dirl"), -1},
+        {dir.filePath("list.dir?"), -1},
+    };
+    for (const auto& [path, size] : files) {
+        EXPECT_EQ(FileExists(path), size >= 0) << path.toStdString();
+        EXPECT_EQ(GetFileSize(path), size) << path.toStdString();
+    }
     if (geteuid() != 0) {
-        const QString locked = writeFile(dir.filePath("locked.txt"), "x");
+        const QString locked = make(dir.filePath("locked.txt"), "x");
         QFile::setPermissions(locked, QFileDevice::WriteOwner);
         EXPECT_FALSE(FileExists(locked));
     }
-}
-
-TEST(FileServices, LongPathsAreFound) {
-    QTemporaryDir dir;
-    QString folder = dir.path();
-    while (folder.size() < 300)
-        folder += "/a-rather-long-folder-name";
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString file = writeFile(folder + "/file.txt", "12345");
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_EQ(GetFileSize(file), 5);
-}
-
-TEST(FileServices, SizeOrMinusOne) {
-    QTemporaryDir dir;
-    EXPECT_EQ(GetFileSize(writeFile(dir.filePath("empty.key"), "")), 0);
-    EXPECT_EQ(GetFileSize(writeFile(dir.filePath("some.key"), QByteArray(20001, 'x'))), 20001);
-    EXPECT_EQ(GetFileSize(dir.filePath("missing.key")), -1);
-    EXPECT_EQ(GetFileSize(dir.path()), -1);
-    EXPECT_EQ(GetFileSize(""), -1);
 }

@@ -2,6 +2,7 @@
 #include "common/Twips.h"
 #include "support/ModalDialogs.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -12,22 +13,6 @@
 using namespace pathwick;
 
 namespace {
-
-// Shows the message window and runs act on it once it is up; act must close it.
-int displayThen(const std::function<void(frm_MessageWindow&)>& act, const QString& heading,
-                const QString& buttons, int defaultButton, int buttonWidth = 1335,
-                const QString& message = "Message") {
-    test::ModalWatcher watcher([&](QWidget* modal) {
-        if (auto* window = qobject_cast<frm_MessageWindow*>(modal))
-            act(*window);
-        else
-            modal->close();
-    });
-    const int result = MessageDisplay(message, heading, buttons, defaultButton, buttonWidth);
-    EXPECT_EQ(watcher.seen(), 1);
-    EXPECT_EQ(ButtonValue(), result);
-    return result;
-}
 
 int px(int twips, const QWidget& widget) {
     return twipsToPixels(twips, &widget);
@@ -42,17 +27,27 @@ QList<QPushButton*> shownButtons(const frm_MessageWindow& window) {
     return shown;
 }
 
-QStringList captions(const frm_MessageWindow& window) {
-    QStringList texts;
-    for (const QPushButton* button : shownButtons(window))
-        texts.append(button->text());
-    return texts;
-}
-
 class MessageWindowTest : public testing::Test {
 protected:
     MessageWindowTest() { setMessageWindowOwner(&owner); }
     ~MessageWindowTest() override { setMessageWindowOwner(nullptr); }
+
+    // Shows the message window and runs act on it once it is up; act must close it.
+    int displayThen(const std::function<void(frm_MessageWindow&)>& act, const QString& buttons,
+                    int defaultButton = 0, int buttonWidth = 1335,
+                    const QString& message = "Message", const QString& heading = "Heading") {
+        test::ModalWatcher watcher([&](QWidget* modal) {
+            if (auto* window = qobject_cast<frm_MessageWindow*>(modal))
+                act(*window);
+            else
+                modal->close();
+        });
+        const int result = MessageDisplay(message, heading, buttons, defaultButton, buttonWidth);
+        EXPECT_EQ(watcher.seen(), 1);
+        EXPECT_EQ(ButtonValue(), result);
+        return result;
+    }
+
     QWidget owner;
 };
 
@@ -65,70 +60,72 @@ TEST_F(MessageWindowTest, LoadsInItsDesignStateEveryTime) {
             EXPECT_EQ(window.windowTitle(), "Pathwick - Shutdown /a");
             window.close();
         },
-        "Heading", "&A|&B|&C", 0);
+        "&A|&B|&C");
 
+    // The next use starts from the design state again.
     const frm_MessageWindow& window = MessageWindow();
     EXPECT_EQ(window.windowTitle(), "Message from Pathwick:");
     EXPECT_EQ(window.parentWidget(), &owner);
     EXPECT_EQ(window.lab_MsgTitle->text(), "Please note:");
-    EXPECT_TRUE(window.lab_MsgTitle->font().bold());
-    EXPECT_DOUBLE_EQ(window.lab_MsgTitle->font().pointSizeF(), 9.75);
-    EXPECT_EQ(window.lab_MsgTitle->pos(), QPoint(px(60, window), px(60, window)));
-    EXPECT_EQ(window.lab_MainMessage->pos(), QPoint(px(60, window), px(300, window)));
     ASSERT_EQ(window.com_Button.size(), 2);
     EXPECT_EQ(window.com_Button[0]->geometry(),
               QRect(px(120, window), px(2400, window), px(1335, window), px(375, window)));
-    EXPECT_EQ(window.com_Button[1]->x(), px(1560, window));
-    EXPECT_EQ(captions(window), QStringList({"&Ok"}));
+    EXPECT_EQ(shownButtons(window).size(), 1);
     EXPECT_FALSE(window.com_Button[1]->isEnabled());
     EXPECT_EQ(window.tim_WindowCloseTimer->interval(), 0);
     EXPECT_FALSE(window.tim_WindowCloseTimer->isActive());
 }
 
-TEST_F(MessageWindowTest, ButtonsKeysAndCloseCommand) {
-    EXPECT_EQ(displayThen(
-                  [](frm_MessageWindow& window) {
-                      EXPECT_TRUE(window.isModal());
-                      EXPECT_EQ(captions(window), QStringList({"&Yes", "&Run anyway"}));
-                      EXPECT_TRUE(window.com_Button[0]->font().bold());
-                      EXPECT_FALSE(window.com_Button[1]->font().bold());
-                      EXPECT_EQ(window.focusWidget(), window.com_Button[0]);
-                      window.com_Button[1]->click();
-                  },
-                  "Warning:", "&Yes|&Run anyway", 0),
-              1);
-    // Escape and Pause keep the default, also when pressed on a button.
-    const auto key = [](Qt::Key key, int button) {
-        return [=](frm_MessageWindow& window) { QTest::keyClick(window.com_Button[button], key); };
+TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
+    // What closes the window: a click on a button, a key on a button or the window (-1), or a
+    // plain close.
+    constexpr int Click = 0, Close = -1;
+    const struct {
+        const char* buttons;
+        int defaultButton, key, on, result;
+        QStringList captions;
+    } cases[] = {
+        {"&Yes|&Run anyway", 0, Click, 1, 1, {"&Yes", "&Run anyway"}},
+        // Escape, Pause and closing keep the default, also when a key is pressed on a button.
+        {"&Yes|&Run anyway", 0, Qt::Key_Escape, 1, 0, {"&Yes", "&Run anyway"}},
+        {"&Close|Do &NOT close", 1, Qt::Key_Pause, 0, 1, {"&Close", "Do &NOT close"}},
+        {"&Yes|&No", 1, Close, 0, 1, {"&Yes", "&No"}},
+        {"&Close|Do &NOT close", 1, Qt::Key_Return, 1, 1, {"&Close", "Do &NOT close"}},
+        // A default without a button is still the answer.
+        {"&Yes|&No", 5, Qt::Key_Escape, -1, 5, {"&Yes", "&No"}},
+        {"&OK", 1, Close, 0, 1, {"&OK"}},
+        // Empty captions are numbered; a trailing "|" adds no button; none at all gives "&Ok".
+        {"", 0, Close, 0, 0, {"&Ok"}},
+        {"  &One |  | &Three | ", 0, Close, 0, 0, {"&One", "Button &2", "&Three"}},
+        {"&A||", 0, Close, 0, 0, {"&A", "Button &2"}},
     };
-    EXPECT_EQ(displayThen(key(Qt::Key_Escape, 1), "Warning:", "&Yes|&Run anyway", 0), 0);
-    EXPECT_EQ(displayThen(key(Qt::Key_Pause, 0), "Close?", "&Close|Do &NOT close", 1, 2000), 1);
-    EXPECT_EQ(displayThen([](frm_MessageWindow& window) { window.close(); }, "Load?", "&Yes|&No", 1,
-                          1000),
-              1);
-    // Enter presses the focused default button.
-    EXPECT_EQ(displayThen(
-                  [](frm_MessageWindow& window) {
-                      ASSERT_EQ(window.focusWidget(), window.com_Button[1]);
-                      QTest::keyClick(window.focusWidget(), Qt::Key_Return);
-                  },
-                  "Close?", "&Close|Do &NOT close", 1),
-              1);
-}
-
-TEST_F(MessageWindowTest, CaptionListRules) {
-    const auto expectCaptions = [&](const QString& buttons, const QStringList& expected) {
-        displayThen(
-            [&](frm_MessageWindow& window) {
-                EXPECT_EQ(captions(window), expected) << buttons.toStdString();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.buttons) + " / " + std::to_string(c.key));
+        const auto act = [&](frm_MessageWindow& window) {
+            EXPECT_TRUE(window.isModal());
+            const QList<QPushButton*> shown = shownButtons(window);
+            QStringList captions;
+            for (int i = 0; i < shown.size(); ++i) {
+                captions.append(shown[i]->text());
+                EXPECT_TRUE(!*c.buttons || shown[i]->font().bold() == (i == c.defaultButton)) << i;
+            }
+            EXPECT_EQ(captions, c.captions);
+            // The default button has the focus; a hidden one cannot take it.
+            if (c.defaultButton < shown.size()) {
+                EXPECT_EQ(window.focusWidget(), shown[c.defaultButton]);
+            } else if (c.defaultButton < window.com_Button.size()) {
+                EXPECT_NE(window.focusWidget(), window.com_Button[c.defaultButton]);
+            }
+            QWidget* target = c.on < 0 ? static_cast<QWidget*>(&window) : window.com_Button[c.on];
+            if (c.key == Click)
+                window.com_Button[c.on]->click();
+            else if (c.key == Close)
                 window.close();
-            },
-            "Heading", buttons, 0);
-    };
-    expectCaptions("&OK", {"&OK"});
-    expectCaptions("", {"&Ok"});
-    expectCaptions("  &One |  | &Three | ", {"&One", "Button &2", "&Three"});
-    expectCaptions("&A||", {"&A", "Button &2"});
+            else
+                QTest::keyClick(target, Qt::Key(c.key));
+        };
+        EXPECT_EQ(displayThen(act, c.buttons, c.defaultButton), c.result);
+    }
 }
 
 TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
@@ -138,7 +135,7 @@ TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
             twoButtonWidth = window.width();
             window.close();
         },
-        "Head", "&A|&B", 0);
+        "&A|&B");
     for (const auto& [asked, used] : {std::pair{300, 1000}, {9000, 5000}, {1335, 1335}}) {
         displayThen(
             [&, used = used](frm_MessageWindow& window) {
@@ -154,65 +151,39 @@ TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
                 EXPECT_EQ(window.width(), twoButtonWidth);
                 shown[3]->click();
             },
-            "Head", "&A|&B|&C|&D", 0, asked);
+            "&A|&B|&C|&D", 0, asked);
     }
 }
 
 TEST_F(MessageWindowTest, LayoutFollowsTheLabels) {
+    // Lines break at CR LF only; texts are shown as they are, never as markup.
     const QString longLine(120, 'W');
-    displayThen(
-        [&](frm_MessageWindow& window) {
-            const QLabel* title = window.lab_MsgTitle;
-            const QLabel* message = window.lab_MainMessage;
-            EXPECT_EQ(message->y(), title->y() + title->height());
-            // Lines break at CR LF only: three lines, the long one unbroken.
-            const QFontMetrics metrics(message->font());
-            EXPECT_GE(message->width(), metrics.horizontalAdvance(longLine));
-            EXPECT_GE(message->height(), 3 * metrics.height());
-            EXPECT_LT(message->height(), 4 * metrics.height());
-            EXPECT_EQ(window.width(), message->width() + 2 * message->x());
-            const QPushButton* first = window.com_Button[0];
-            EXPECT_EQ(first->y(), message->y() + message->height() + title->y());
-            EXPECT_EQ(window.height(), first->y() + first->height() + title->y());
-            window.close();
-        },
-        "Heading", "&OK", 0, 1335, "first\r\n" + longLine + "\r\nlast");
-
-    displayThen(
-        [](frm_MessageWindow& window) {
-            const QLabel* title = window.lab_MsgTitle;
-            EXPECT_EQ(window.width(), title->width() + 2 * title->x());
-            // Texts are shown as they are, never as markup.
-            EXPECT_EQ(window.lab_MainMessage->textFormat(), Qt::PlainText);
-            window.close();
-        },
-        "Load the Windows Task Manager?        ", "&Load it|Not &now", 0, 1335, "<b>x</b>");
-
-    displayThen(
-        [](frm_MessageWindow& window) {
-            EXPECT_EQ(window.lab_MainMessage->y(), window.lab_MsgTitle->y());
-            window.close();
-        },
-        "", "&OK", 0);
-}
-
-TEST_F(MessageWindowTest, DefaultIndexWithoutAButton) {
-    EXPECT_EQ(displayThen(
-                  [](frm_MessageWindow& window) {
-                      for (const QPushButton* button : window.com_Button)
-                          EXPECT_FALSE(button->font().bold());
-                      QTest::keyClick(&window, Qt::Key_Escape);
-                  },
-                  "Heading", "&Yes|&No", 5),
-              5);
-    // Button 1 exists but is hidden: it cannot take the focus.
-    EXPECT_EQ(displayThen(
-                  [](frm_MessageWindow& window) {
-                      EXPECT_NE(window.focusWidget(), window.com_Button[1]);
-                      window.close();
-                  },
-                  "Heading", "&OK", 1),
-              1);
+    const std::pair<QString, QString> texts[] = {
+        {"Heading", "first\r\n" + longLine + "\r\nlast"},
+        {"Load the Windows Task Manager?        ", "<b>x</b>"},
+        {"", "Message"}};
+    for (const auto& [heading, message] : texts) {
+        SCOPED_TRACE(heading.toStdString());
+        displayThen(
+            [&](frm_MessageWindow& window) {
+                const QLabel* title = window.lab_MsgTitle;
+                const QLabel* text = window.lab_MainMessage;
+                EXPECT_EQ(text->textFormat(), Qt::PlainText);
+                EXPECT_EQ(text->y(), heading.isEmpty() ? title->y() : title->y() + title->height());
+                EXPECT_EQ(window.width(), std::max(text->width(), title->width()) + 2 * text->x());
+                const QPushButton* first = window.com_Button[0];
+                EXPECT_EQ(first->y(), text->y() + text->height() + title->y());
+                EXPECT_EQ(window.height(), first->y() + first->height() + title->y());
+                const QFontMetrics metrics(text->font());
+                if (message.contains(longLine)) {
+                    EXPECT_GE(text->width(), metrics.horizontalAdvance(longLine));
+                    EXPECT_GE(text->height(), 3 * metrics.height());
+                    EXPECT_LT(text->height(), 4 * metrics.height());
+                }
+                window.close();
+            },
+            "&OK", 0, 1335, message, heading);
+    }
 }
 
 TEST_F(MessageWindowTest, AutoCloseTimerDismissesAndOtherTimersRun) {

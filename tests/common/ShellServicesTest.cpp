@@ -12,32 +12,6 @@ using namespace pathwick;
 using platform::ShowMode;
 using platform::fake::FakePlatform;
 
-TEST(OpenWithShell, PassesTheRequestWithItsShowMode) {
-    FakePlatform fake;
-    EXPECT_EQ(OpenWithShell("/usr/bin/editor", "--new file.txt", 0), 42);
-    ASSERT_EQ(fake.shell->calls.size(), 1);
-    EXPECT_EQ(fake.shell->calls[0].target, "/usr/bin/editor");
-    EXPECT_EQ(fake.shell->calls[0].parameters, "--new file.txt");
-
-    fake.shell->calls.clear();
-    for (int style : {0, 1, 2, 3, -1})
-        OpenWithShell("/tmp", "", style);
-    QList<ShowMode> modes;
-    for (const auto& call : fake.shell->calls)
-        modes.append(call.mode);
-    EXPECT_EQ(modes, QList<ShowMode>({ShowMode::Normal, ShowMode::Maximised, ShowMode::Minimised,
-                                      ShowMode::Normal, ShowMode::Normal}));
-}
-
-TEST(OpenWithShell, EmptyNameOpensTheHelpTextAndFailuresComeBackQuietly) {
-    FakePlatform fake;
-    fake.shell->result = platform::ShellResult::FileNotFound;
-    test::MessageBoxAnswer answer;
-    EXPECT_EQ(OpenWithShell("", "", 0), 2);
-    EXPECT_EQ(fake.shell->targets(), QStringList({ProgramFolder() + "/Help.txt"}));
-    EXPECT_FALSE(answer.shown);
-}
-
 namespace {
 
 class RaisingLauncher : public platform::ShellLauncher {
@@ -53,32 +27,48 @@ private:
     bool systemError_;
 };
 
-void installRaisingLauncher(bool systemError) {
-    platform::Services services;
-    services.shell = std::make_shared<RaisingLauncher>(systemError);
-    platform::install(services);
-}
-
 } // namespace
+
+TEST(OpenWithShell, PassesTheRequestOnAndGivesThePlatformsResultQuietly) {
+    FakePlatform fake;
+    EXPECT_EQ(OpenWithShell("/usr/bin/editor", "--new file.txt", 0), 42);
+    ASSERT_EQ(fake.shell->calls.size(), 1);
+    EXPECT_EQ(fake.shell->calls[0].target, "/usr/bin/editor");
+    EXPECT_EQ(fake.shell->calls[0].parameters, "--new file.txt");
+    for (const auto& [style, mode] : {std::pair{0, ShowMode::Normal},
+                                      {1, ShowMode::Maximised},
+                                      {2, ShowMode::Minimised},
+                                      {3, ShowMode::Normal},
+                                      {-1, ShowMode::Normal}}) {
+        OpenWithShell("/tmp", "", style);
+        EXPECT_EQ(fake.shell->calls.last().mode, mode) << style;
+    }
+
+    // An empty name opens the help text; a failure comes back without a message.
+    fake.shell->result = platform::ShellResult::FileNotFound;
+    test::MessageBoxAnswer answer;
+    EXPECT_EQ(OpenWithShell("", "", 0), 2);
+    EXPECT_EQ(fake.shell->calls.last().target, ProgramFolder() + "/Help.txt");
+    EXPECT_FALSE(answer.shown);
+}
 
 TEST(OpenWithShell, RaisedErrorsAreReportedAndGiveZero) {
     FakePlatform fake;
-    installRaisingLauncher(true);
-    {
+    const QString denied = QString::fromStdString(
+        std::system_error(std::make_error_code(std::errc::permission_denied)).what());
+    const std::pair<bool, QString> cases[] = {
+        {true, "Error;\t\t" + denied + "\r\n\tError number;\t" + QString::number(EACCES)},
+        {false, "Error;\t\tlauncher broke\r\n\tError number;\t0"}};
+    for (const auto& [systemError, error] : cases) {
+        platform::Services services;
+        services.shell = std::make_shared<RaisingLauncher>(systemError);
+        platform::install(services);
         test::MessageBoxAnswer answer;
         EXPECT_EQ(OpenWithShell("/some/file.txt", "", 0), 0);
         EXPECT_EQ(answer.title, "Pathwick - File error.");
         EXPECT_EQ(answer.icon, QMessageBox::Warning);
         EXPECT_EQ(answer.buttons, QMessageBox::Ok);
-        const QString description = QString::fromStdString(
-            std::system_error(std::make_error_code(std::errc::permission_denied)).what());
-        EXPECT_EQ(answer.text, "Can't find or load file or URL;\r\n\t/some/file.txt\r\n\r\n\t"
-                               "Error;\t\t" +
-                                   description + "\r\n\tError number;\t" + QString::number(EACCES) +
-                                   "\r\n");
+        EXPECT_EQ(answer.text,
+                  "Can't find or load file or URL;\r\n\t/some/file.txt\r\n\r\n\t" + error + "\r\n");
     }
-    installRaisingLauncher(false);
-    test::MessageBoxAnswer answer;
-    EXPECT_EQ(OpenWithShell("/x", "", 0), 0);
-    EXPECT_TRUE(answer.text.contains("Error;\t\tlauncher broke\r\n\tError number;\t0"));
 }
