@@ -1,33 +1,13 @@
-#include "TempUserFolders.h"
+#include "DirListTestSupport.h"
 
 #include "dirlist/DirectoryListDisplay.h"
-#include "dirlist/DirectoryStore.h"
-#include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
 #include "settings/Settings.h"
-#include "support/TempStore.h"
 
-#include <gtest/gtest.h>
-
-namespace pathwick {
+namespace pathwick::test {
 namespace {
 
-using platform::fake::FakePlatform;
-
-class DirectoryListDisplayTest : public testing::Test {
-protected:
-    void SetUp() override {
-        // The temporary home is a drive of its own, below "/".
-        fakes.volumes->items = {{"/", "/dev/sda1", "root"}, {folders.home(), "/dev/sdb1", "HOME"}};
-    }
-    void store(const QStringList& entries) {
-        ASSERT_TRUE(saveStoredEntries(entries, QDateTime(QDate(2026, 1, 1), QTime(9, 0))));
-    }
-
-    test::TempStore tempStore;
-    FakePlatform fakes;
-    test::TempUserFolders folders;
-};
+using DirectoryListDisplayTest = DirListTest;
 
 TEST_F(DirectoryListDisplayTest, AllDrivesListsEveryEntryAsStored) {
     store({":Documents:\\Letters", "/work", ":Network:", "C:\\Work\\"});
@@ -71,4 +51,4 @@ TEST_F(DirectoryListDisplayTest, NothingListed) {
 }
 
 } // namespace
-} // namespace pathwick
+} // namespace pathwick::test

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
-
-#include <deque>
-#include <functional>
 
 namespace pathwick::test {
 
@@ -23,79 +19,75 @@ struct SeenModal {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     // File dialogs.
     bool isFileDialog = false;
+    bool saving = false;
     QStringList nameFilters;
-    QString defaultSuffix;
     QString directory;
     QString proposedName;
-    bool saving = false;
 };
 
-// Answers the modal windows a test provokes, in order, while it lives. Each answer gets the
-// modal window and closes it; a modal window nobody expected is recorded and closed with
-// Escape, so a test never hangs.
+// Answers the modal windows a test provokes, in order, while it lives. A modal window nobody
+// expected is recorded and cancelled, so a test never hangs.
 class ModalAnswers {
 public:
-    using Answer = std::function<void(QWidget*)>;
-
     ModalAnswers() {
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, [this] { answerModal(); });
         poll_.start();
     }
 
-    ModalAnswers& then(Answer answer) {
-        answers_.push_back(std::move(answer));
-        return *this;
-    }
     // Presses a standard button of the next message box.
-    ModalAnswers& press(QMessageBox::StandardButton button) {
-        return then([button](QWidget* w) {
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->button(button))
-                box->button(button)->click();
-            else
-                w->close();
-        });
-    }
+    ModalAnswers& press(QMessageBox::StandardButton button) { return then({button, {}}); }
     // Chooses a file in the next file dialog.
-    ModalAnswers& choose(const QString& path) {
-        return then([path](QWidget* w) {
-            auto* dialog = qobject_cast<QFileDialog*>(w);
-            if (dialog == nullptr) {
-                w->close();
-                return;
-            }
-            dialog->selectFile(path);
-            // Through QDialog: the file dialog's own override is not public.
-            static_cast<QDialog*>(dialog)->accept();
-        });
-    }
-    // Cancels the next dialog.
-    ModalAnswers& cancel() {
-        return then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    }
+    ModalAnswers& choose(const QString& path) { return then({QMessageBox::NoButton, path}); }
+    // Cancels the next modal window.
+    ModalAnswers& cancel() { return then({}); }
 
     const QList<SeenModal>& seen() const { return seen_; }
     int unexpected() const { return unexpected_; }
-    bool allAnswered() const { return answers_.empty(); }
 
 private:
+    struct Answer {
+        QMessageBox::StandardButton button = QMessageBox::NoButton;
+        QString file;
+    };
+    ModalAnswers& then(const Answer& answer) {
+        answers_.append(answer);
+        return *this;
+    }
+
+    // A window that is still open after its answer gets it again on the next tick; after a
+    // second of that it is cancelled, so a test fails instead of hanging.
     void answerModal() {
         QWidget* w = QApplication::activeModalWidget();
-        if (w == nullptr || !w->isVisible() || w->property("answered").toBool())
+        if (w == nullptr || !w->isVisible())
             return;
-        w->setProperty("answered", true);
-        seen_.append(describe(w));
-        if (answers_.empty()) {
-            ++unexpected_;
-            if (auto* dialog = qobject_cast<QDialog*>(w))
-                dialog->reject();
-            else
-                w->close();
-            return;
+        if (w != current_) {
+            current_ = w;
+            tries_ = 0;
+            seen_.append(describe(w));
+            unexpected_ += answers_.isEmpty();
+            answer_ = answers_.isEmpty() ? Answer() : answers_.takeFirst();
         }
-        Answer answer = std::move(answers_.front());
-        answers_.pop_front();
-        answer(w);
+        auto* box = qobject_cast<QMessageBox*>(w);
+        auto* fileDialog = qobject_cast<QFileDialog*>(w);
+        if (++tries_ > 200) {
+            ++unexpected_;
+            answer_ = Answer();
+        }
+        if (box && box->button(answer_.button)) {
+            box->button(answer_.button)->click();
+        } else if (fileDialog && !answer_.file.isEmpty()) {
+            // selectFile leaves the name box alone while it has the focus.
+            fileDialog->selectFile(answer_.file);
+            if (auto* edit = fileDialog->findChild<QLineEdit*>("fileNameEdit"))
+                edit->setText(answer_.file);
+            // Through QDialog: the file dialog's own override is not public.
+            static_cast<QDialog*>(fileDialog)->accept();
+        } else if (auto* dialog = qobject_cast<QDialog*>(w)) {
+            dialog->reject();
+        } else {
+            w->close();
+        }
     }
 
     static SeenModal describe(QWidget* w) {
@@ -110,18 +102,20 @@ private:
         }
         if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
             seen.isFileDialog = true;
-            seen.nameFilters = dialog->nameFilters();
-            seen.defaultSuffix = dialog->defaultSuffix();
-            seen.directory = dialog->directory().absolutePath();
             seen.saving = dialog->acceptMode() == QFileDialog::AcceptSave;
-            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            seen.nameFilters = dialog->nameFilters();
+            seen.directory = dialog->directory().absolutePath();
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
                 seen.proposedName = edit->text();
         }
         return seen;
     }
 
     QTimer poll_;
-    std::deque<Answer> answers_;
+    QPointer<QWidget> current_;
+    Answer answer_;
+    int tries_ = 0;
+    QList<Answer> answers_;
     QList<SeenModal> seen_;
     int unexpected_ = 0;
 };

@@ -1,17 +1,14 @@
-#include "TempUserFolders.h"
+#include "DirListTestSupport.h"
 
 #include "common/ValueFormats.h"
-#include "dirlist/DirectoryStore.h"
 #include "dirlist/OpeningRun.h"
 #include "platform/Platform.h"
-#include "support/TempStore.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
 #include <algorithm>
-#include <gtest/gtest.h>
 
-namespace pathwick {
+namespace pathwick::test {
 namespace {
 
 // The targets the recorder got, in launch order, once `expected` lines are there (or after a
@@ -21,12 +18,10 @@ QStringList recordedTargets(const QString& recordFile, qsizetype expected) {
     for (const QDeadlineTimer deadline(60000); lines.size() < expected && !deadline.hasExpired();
          QThread::msleep(20)) {
         lines.clear();
-        QFile file(recordFile);
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : file.readAll().split('\n'))
-                if (const qsizetype tab = line.indexOf('\t'); tab > 0)
-                    lines.append(
-                        {line.left(tab).toLongLong(), QString::fromLocal8Bit(line.mid(tab + 1))});
+        for (const QByteArray& line : readBytes(recordFile).split('\n'))
+            if (const qsizetype tab = line.indexOf('\t'); tab > 0)
+                lines.append(
+                    {line.left(tab).toLongLong(), QString::fromLocal8Bit(line.mid(tab + 1))});
     }
     std::sort(lines.begin(), lines.end());
     QStringList targets;
@@ -37,18 +32,16 @@ QStringList recordedTargets(const QString& recordFile, qsizetype expected) {
 
 // From the store through the real launcher to the opener, here a recorder of the test's own.
 TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
-    test::TempStore store;
-    test::TempUserFolders folders;
+    TempStore store;
+    TempUserFolders folders;
     QTemporaryDir scratch;
     const QString recordFile = scratch.filePath("opened.txt");
     const QString recorder = scratch.filePath("recorder.sh");
-    QFile script(recorder);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$*\" >> '" +
-                 recordFile.toLocal8Bit() + "'\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    test::ScopedEnvironment environment;
+    writeBytes(recorder,
+               "#!/bin/sh\nprintf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$*\" >> '" +
+                   recordFile.toLocal8Bit() + "'\n");
+    QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ScopedEnvironment environment;
     environment.set("PATHWICK_OPENER", recorder.toLocal8Bit());
     platform::reset();
 
@@ -62,10 +55,10 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
         const QString desktop = folders.folder("Table") + "/s" + n;
         if (i == 100)
             planned.append(Planned{":RecycleBin:", "trash:///"});
-        else if (i == 200)
-            planned.append(Planned{":Network:\\Anything", "network:///"});
         else if (i == 300)
             planned.append(Planned{"C:\\$RECYCLE.BIN\\Recycle Bin", "trash:///"});
+        else if (i == 200)
+            planned.append(Planned{":Network:\\Anything", "network:///"});
         else if (i % 5 == 0 && QDir().mkpath(folder))
             planned.append(Planned{folder, folder});
         else if (i % 5 == 1)
@@ -89,10 +82,13 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
             expectedTargets.append(target);
         expectedLines += (target.isEmpty() ? "Can't find; \t" : "Opened dir; \t") + entry + "\r\n";
     }
-    ASSERT_TRUE(saveStoredEntries(entries, QDateTime(QDate(2026, 1, 1), QTime(9, 0))));
+    ASSERT_TRUE(saveStoredEntries(entries, Moment));
 
     const OpeningRunResult run = runOpeningRun("");
     EXPECT_EQ(run.caption, "Can't open or find some directories:");
+    EXPECT_EQ(run.tried, 1000);
+    EXPECT_EQ(run.opened, expectedTargets.size());
+    EXPECT_FALSE(run.allOpened);
     EXPECT_EQ(run.text, "Failed to open " + formatThousands(1000 - expectedTargets.size()) +
                             " out of 1,000 directories.\r\n"
                             "Click on Menu - Settings to edit list of directories.\r\n\r\n" +
@@ -102,4 +98,4 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
 }
 
 } // namespace
-} // namespace pathwick
+} // namespace pathwick::test

@@ -3,104 +3,62 @@
 
 #include <gtest/gtest.h>
 
-using namespace pathwick;
+namespace pathwick {
+namespace {
 
-TEST(PathEditLineBreaks, EnterLeavesTheTextAndTheCaret) {
-    // Enter at the end of C:\Work.
-    const auto atEnd = removeLineBreaks(QStringLiteral("C:\\Work\r\n"), 9);
-    ASSERT_TRUE(atEnd);
-    EXPECT_EQ(atEnd->text, QStringLiteral("C:\\Work"));
-    EXPECT_EQ(atEnd->caret, 7);
-    // Enter in the middle.
-    const auto inMiddle = removeLineBreaks(QStringLiteral("C:\\\r\nWork"), 5);
-    ASSERT_TRUE(inMiddle);
-    EXPECT_EQ(inMiddle->text, QStringLiteral("C:\\Work"));
-    EXPECT_EQ(inMiddle->caret, 3);
-    EXPECT_FALSE(removeLineBreaks(QStringLiteral("C:\\Work"), 3));
+TEST(PathEditLineBreaks, EnterAndPastedBreaksGoAndTheCaretStaysAfterWhatWasBeforeIt) {
+    const struct {
+        QString text;
+        int caret;
+        QString fixed;
+        int fixedCaret;
+    } cases[] = {
+        {"C:\\Work\r\n", 9, "C:\\Work", 7}, // Enter at the end
+        {"C:\\\r\nWork", 5, "C:\\Work", 3}, // Enter in the middle
+        {"/a\rb\nc\r\nd/x", 9, "/abcd/x", 5}, {"\n", 1, "", 0}, {"ab\n", 99, "ab", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const auto fix = removeLineBreaks(c.text, c.caret);
+        ASSERT_TRUE(fix);
+        EXPECT_EQ(fix->text, c.fixed);
+        EXPECT_EQ(fix->caret, c.fixedCaret);
+    }
+    EXPECT_FALSE(removeLineBreaks("C:\\Work", 3));
 }
 
-TEST(PathEditLineBreaks, PastedBreaksOfEveryKindGoWithoutEatingCharacters) {
-    const auto fix = removeLineBreaks(QStringLiteral("/a\rb\nc\r\nd/x"), 9);
-    ASSERT_TRUE(fix);
-    EXPECT_EQ(fix->text, QStringLiteral("/abcd/x"));
-    EXPECT_EQ(fix->caret, 5);
-    const auto lone = removeLineBreaks(QStringLiteral("\n"), 1);
-    ASSERT_TRUE(lone);
-    EXPECT_EQ(lone->text, QString());
-    EXPECT_EQ(lone->caret, 0);
-    const auto outOfRange = removeLineBreaks(QStringLiteral("ab\n"), 99);
-    ASSERT_TRUE(outOfRange);
-    EXPECT_EQ(outOfRange->caret, 2);
-}
-
-TEST(PathEditButtonsRule, EnableRules) {
-    PathEditButtons b = pathEditButtons(QStringLiteral("  "), QStringLiteral("/a"), false);
-    EXPECT_FALSE(b.checkPath);
-    EXPECT_FALSE(b.add);
-    EXPECT_FALSE(b.openDir);
-    EXPECT_FALSE(b.update.has_value());
-
-    b = pathEditButtons(QStringLiteral("/b"), QStringLiteral("/a"), true);
-    EXPECT_TRUE(b.checkPath);
-    EXPECT_TRUE(b.add);
-    EXPECT_TRUE(b.openDir);
-    EXPECT_FALSE(b.update.has_value());
-
-    // The text equals the list's text: nothing to add or update; checking stays possible.
-    b = pathEditButtons(QStringLiteral(" /a "), QStringLiteral("/a"), true);
-    EXPECT_TRUE(b.checkPath);
-    EXPECT_FALSE(b.add);
-    ASSERT_TRUE(b.update.has_value());
-    EXPECT_FALSE(*b.update);
-
-    // Both empty counts as equal.
-    b = pathEditButtons(QString(), QString(), false);
-    ASSERT_TRUE(b.update.has_value());
-    EXPECT_FALSE(*b.update);
-}
-
+// The window test covers the buttons the edit text enables; here the timer's say alone.
 TEST(PathEditButtonsRule, TimerEnablesUpdateOnlyForASelectedEntryThatDiffers) {
-    EXPECT_EQ(updateEnabledByTimer(QStringLiteral("/b"), QStringLiteral("/a"), true), true);
-    EXPECT_EQ(updateEnabledByTimer(QStringLiteral("/b"), QString(), false), false);
-    EXPECT_FALSE(updateEnabledByTimer(QStringLiteral("/a "), QStringLiteral(" /a"), true));
+    EXPECT_EQ(updateEnabledByTimer("/b", "/a", true), true);
+    EXPECT_EQ(updateEnabledByTimer("/b", "", false), false);
+    EXPECT_FALSE(updateEnabledByTimer("/a ", " /a", true));
 }
 
-TEST(PathEditDuplicates, IgnoreCaseAndSpaces) {
-    const QStringList items = {QStringLiteral("C:\\Work"), QStringLiteral(" D:\\Data ")};
-    EXPECT_TRUE(listHoldsPath(items, QStringLiteral("c:\\work")));
-    EXPECT_TRUE(listHoldsPath(items, QStringLiteral("d:\\DATA  ")));
-    EXPECT_FALSE(listHoldsPath(items, QStringLiteral("C:\\Work\\Sub")));
-    EXPECT_FALSE(listHoldsPath({}, QStringLiteral("x")));
+TEST(PathEditDuplicates, IgnoreCaseAndSpacesButNotPrefixes) {
+    EXPECT_TRUE(listHoldsPath({"C:\\Work", " D:\\Data "}, "d:\\DATA  "));
+    EXPECT_FALSE(listHoldsPath({"C:\\Work"}, "C:\\Work\\Sub"));
 }
 
 TEST(PathEditCommandLine, QuotesAndRecycleBin) {
-    EXPECT_EQ(commandLineEntry(QStringLiteral("  \" /home/u/My Dir \"  ")),
-              QStringLiteral("/home/u/My Dir"));
-    EXPECT_EQ(commandLineEntry(QStringLiteral("\"D:\\$Recycle.Bin\"")),
-              QStringLiteral(":RecycleBin:"));
-    EXPECT_EQ(commandLineEntry(QStringLiteral("C:\\$RECYCLE.BIN\\Sub")),
-              QStringLiteral("C:\\$RECYCLE.BIN\\Sub"));
-    EXPECT_EQ(commandLineEntry(QStringLiteral("\"")), QStringLiteral("\""));
-    EXPECT_EQ(commandLineEntry(QStringLiteral("   ")), QString());
+    const std::pair<QString, QString> cases[] = {
+        {"  \" /home/u/My Dir \"  ", "/home/u/My Dir"},
+        {"\"D:\\$Recycle.Bin\"", ":RecycleBin:"},
+        {"C:\\$RECYCLE.BIN\\Sub", "C:\\$RECYCLE.BIN\\Sub"},
+        {"\"", "\""},
+        {"   ", ""},
+    };
+    for (const auto& [commandLine, entry] : cases)
+        EXPECT_EQ(commandLineEntry(commandLine), entry) << commandLine.toStdString();
 }
 
-TEST(DropRules, OneDirectoryIsTakenEverythingElseRefusedWithItsReason) {
-    const DropVerdict one = checkDrop({QStringLiteral("/home/u/Dir")}, 16);
-    EXPECT_TRUE(one.accepted);
-    EXPECT_EQ(one.path, QStringLiteral("/home/u/Dir"));
-    // Read-only and hidden directories are directories too.
-    EXPECT_TRUE(checkDrop({QStringLiteral("/usr")}, 17).accepted);
-    EXPECT_TRUE(checkDrop({QStringLiteral("/home/u/.cfg")}, 18).accepted);
-
-    const DropVerdict two = checkDrop({QStringLiteral("/a"), QStringLiteral("/b")}, 16);
-    EXPECT_FALSE(two.accepted);
-    EXPECT_EQ(two.refusal, QStringLiteral("You can only drag one directory here at a time.\r\n"
-                                          "You dragged 2 objects here."));
-    const DropVerdict file = checkDrop({QStringLiteral("/a.txt")}, 32);
-    EXPECT_EQ(file.refusal, QStringLiteral("You can only drag one directory here at a time.\r\n"
-                                           "This is not a directory."));
-    const DropVerdict many = checkDrop(QStringList(1234, QStringLiteral("/f")), -1);
-    EXPECT_EQ(many.refusal, QStringLiteral("You can only drag one directory here at a time.\r\n"
-                                           "This is not a directory.\r\n"
-                                           "You dragged 1,234 objects here."));
+// The window test covers one folder, two objects and a file.
+TEST(DropRules, AnyDirectoryIsTakenAndEveryReasonToRefuseIsGiven) {
+    for (int word : {16, 17, 18, 23})
+        EXPECT_TRUE(checkDrop({"/home/u/Dir"}, word).accepted) << word;
+    EXPECT_EQ(checkDrop(QStringList(1234, "/f"), -1).refusal,
+              "You can only drag one directory here at a time.\r\nThis is not a directory.\r\n"
+              "You dragged 1,234 objects here.");
 }
+
+} // namespace
+} // namespace pathwick
