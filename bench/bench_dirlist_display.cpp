@@ -1,5 +1,6 @@
 // The information box's directory list for 10,000 stored entries, for all drives and for one
 // drive (where every entry's tokens are expanded and its drive looked up).
+#include "BenchSandbox.h"
 #include "dirlist/DirectoryListDisplay.h"
 #include "dirlist/DirectoryStore.h"
 #include "platform/fake/FakePlatform.h"
@@ -62,9 +63,7 @@ BENCHMARK_CAPTURE(BM_ShowDirectoryList, drive_home, QStringLiteral("&/home"))
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir scratch;
-    qputenv("PATHWICK_STORE", scratch.filePath("settings.sqlite3").toLocal8Bit());
-    qputenv("HOME", scratch.filePath("home").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit());
+    useScratchFolders(scratch);
     saveStoredEntries(mixedEntries(), QDateTime::currentDateTime());
 
     benchmark::Initialize(&argc, argv);

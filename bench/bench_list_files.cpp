@@ -1,6 +1,7 @@
 // Export and import of a directory list file of 10,000 entries: in Windows-1252 (every path
 // fits) and in UTF-8 (some paths need it). An import replaces the stored list in one
 // transaction each time.
+#include "BenchSandbox.h"
 #include "dirlist/DirectoryStore.h"
 #include "dirlist/ListFile.h"
 #include "platform/fake/FakePlatform.h"
@@ -77,9 +78,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir scratch;
     scratchFolder = scratch.path();
-    qputenv("PATHWICK_STORE", scratch.filePath("settings.sqlite3").toLocal8Bit());
-    qputenv("HOME", scratch.filePath("home").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit());
+    useScratchFolders(scratch);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 // The opening run's own cost per entry: store listing, token expansion, classification and
 // the report, with the shell replaced by a recording fake so no process is started.
+#include "BenchSandbox.h"
 #include "dirlist/DirectoryStore.h"
 #include "dirlist/OpeningRun.h"
 #include "platform/fake/FakePlatform.h"
@@ -66,10 +67,7 @@ BENCHMARK_CAPTURE(BM_OpeningRun, drive_root, QStringLiteral("/"))->Unit(benchmar
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir scratch;
-    qputenv("PATHWICK_STORE", scratch.filePath("settings.sqlite3").toLocal8Bit());
-    qputenv("HOME", scratch.filePath("home").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
+    useScratchFolders(scratch);
     saveStoredEntries(mixedEntries(scratch.path()), QDateTime::currentDateTime());
 
     benchmark::Initialize(&argc, argv);
