@@ -1,0 +1,18 @@
+#include "hotkeys/HotKeyWindowShown.h"
+
+namespace pathwick {
+
+namespace {
+// Only the user-interface thread reads or sets it.
+bool shown_ = false;
+} // namespace
+
+void setHotKeyWindowShown(bool shown) {
+    shown_ = shown;
+}
+
+bool hotKeyWindowShown() {
+    return shown_;
+}
+
+} // namespace pathwick
