@@ -1,6 +1,6 @@
 #include "hotkeys/HotKeyWindowShown.h"
 
-namespace pathwick {
+namespace pathwick::hotkeys {
 
 namespace {
 // Only the user-interface thread reads or sets it.
@@ -15,4 +15,4 @@ bool hotKeyWindowShown() {
     return shown_;
 }
 
-} // namespace pathwick
+} // namespace pathwick::hotkeys
