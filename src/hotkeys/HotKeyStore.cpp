@@ -1,0 +1,55 @@
+#include "hotkeys/HotKeyStore.h"
+
+#include "common/StringServices.h"
+#include "settings/ProgramSettings.h"
+#include "settings/Settings.h"
+#include "settings/SettingsListing.h"
+
+namespace pathwick::hotkeys {
+
+namespace {
+
+constexpr auto TextType = u"S";
+
+} // namespace
+
+QList<StoredHotKey> StoreHotKeyTable::entries() {
+    QList<StoredHotKey> out;
+    for (const ListedValue& value : listValues(QLatin1String(MachineRoot), hotKeysKeyPath())) {
+        if (value.type != TextType)
+            continue;
+        if (const std::optional<HotKeyName> key = parseHotKeyName(value.name))
+            out.append({value.name, *key});
+    }
+    return out;
+}
+
+QString StoreHotKeyTable::data(const QString& name) {
+    return readHotKeyValue(name);
+}
+
+QString hotKeysKeyPath() {
+    return keyPathOf(catalogue::HotKeysDefaultType);
+}
+
+QString readHotKeyValue(const QString& name) {
+    return readText(hotKeysKeyPath(), name, QLatin1String(catalogue::HotKeyEntryDefault));
+}
+
+void writeHotKeyValue(const QString& name, HotKeyType type, const QString& data) {
+    writeText(hotKeysKeyPath(), name, type == HotKeyType::Command ? trimSpaces(data) : data);
+}
+
+void deleteHotKeyValue(const QString& name) {
+    DeleteSetting(QLatin1String(MachineRoot), hotKeysKeyPath(), name);
+}
+
+HotKeyType readDefaultHotKeyType() {
+    return read(catalogue::HotKeysDefaultType) >= 1 ? HotKeyType::Send : HotKeyType::Command;
+}
+
+void writeDefaultHotKeyType(HotKeyType type) {
+    write(catalogue::HotKeysDefaultType, type == HotKeyType::Send ? 1 : 0);
+}
+
+} // namespace pathwick::hotkeys

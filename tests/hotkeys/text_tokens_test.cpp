@@ -1,0 +1,151 @@
+#include "hotkeys/TextTokens.h"
+
+#include "platform/fake/FakePlatform.h"
+#include "platform/linux/TimeZoneMapping.h"
+#include "settings/Settings.h"
+#include "support/TempStore.h"
+
+#include <QLocale>
+#include <QMap>
+#include <gtest/gtest.h>
+
+using namespace pathwick;
+using namespace pathwick::hotkeys;
+
+namespace {
+
+// A fixed moment, an environment of a few names and the zone values of one zone.
+struct Sources {
+    QDateTime now = QDateTime(QDate(2026, 7, 5), QTime(21, 5, 9));
+    QMap<QString, QString> environment{{"UserName", "ann{[pcname]}"},
+                                       {"ComputerName", "DESK"},
+                                       {"UserProfile", "/home/ann"},
+                                       {"Number_of_processors", "8"}};
+    QStringList zone{"-60", "0", "-60", "0", "GMT Standard Time"};
+    int clockReads = 0;
+
+    TokenSources get() {
+        return {[this] {
+                    ++clockReads;
+                    return now;
+                },
+                [this](const QString& name) { return environment.value(name); },
+                [this](int index) { return zone.value(index < 0 || index > 4 ? 0 : index); }};
+    }
+};
+
+} // namespace
+
+TEST(TextTokens, EveryTokenInItsOrder) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Sources sources;
+    const struct {
+        const char* text;
+        const char* expanded;
+    } cases[] = {
+        {"{[date]}", "5/07/2026"},
+        {"{[day]}.{[month]}", "5.7"},
+        {"{[monthname]} {[monthnameshort]}", "July Jul"},
+        {"{[weekday]} {[weekdayshort]}", "Sunday Sun"},
+        {"{[year]} {[yearshort]}", "2026 26"},
+        {"{[time]} {[time24]}", "9:05pm 21:05"},
+        {"{[tz]} {[tz-offset]}", "BST (GMT+1) 60"},
+        {"{[username]}", "annDESK"}, // names go in before the computer name is replaced
+        {"{[userdir]}|{[homedrive]}|{[processors]}|{[processorlevel]}", "/home/ann||8|"},
+        {"{[Date]} {[DATE]} {[test]} {[date] {[date", "{[Date]} {[DATE]} {[test]} {[date] {[date"},
+        {"{[date]}{[date]}", "5/07/20265/07/2026"},
+        {"{[TEST]}", "0=-60\r\n1=0\r\n2=-60\r\n3=0\r\n4=GMT Standard Time\r\n5=-60\r\n"},
+        {"{[{[day]}]}", "{[5]}"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReplaceTextTokens(QString::fromUtf8(c.text), sources.get()),
+                  QString::fromUtf8(c.expanded))
+            << c.text;
+    QLocale::setDefault(QLocale::system());
+}
+
+TEST(TextTokens, EachDateTokenReadsTheClockAnew) {
+    Sources sources;
+    ReplaceTextTokens("{[day]} {[day]} {[month]} {[time]} plain", sources.get());
+    EXPECT_EQ(sources.clockReads, 3);
+}
+
+TEST(TextTokens, TimeZoneTexts) {
+    const struct {
+        qint32 bias;
+        const char* keyName;
+        const char* text;
+    } cases[] = {
+        {0, "GMT Standard Time", "GMT"},
+        {-60, "GMT Standard Time", "BST (GMT+1)"},
+        {-120, "GMT Standard Time", "DBST (GMT+2)"},
+        {-60, "W. Europe Standard Time", "GMT+01:00"},
+        {-330, "India Standard Time", "GMT+05:30"},
+        {300, "Eastern Standard Time", "GMT-05:00"},
+        {-765, "", "GMT+12:45"},
+        {570, "", "GMT-09:30"},
+        {-180, "GMT Standard Time", "GMT+03:00"},
+        {-6000, "", "GMT+100:00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(timeZoneText(c.bias, QString::fromUtf8(c.keyName)), QString::fromUtf8(c.text))
+            << c.bias;
+}
+
+TEST(TextTokens, ZoneTokensComeFromTheSystemZone) {
+    test::TempStore store;
+    platform::fake::FakePlatform fakes;
+    const QTimeZone london("Europe/London");
+    const QDateTime summer(QDate(2026, 7, 5), QTime(12, 0), Qt::UTC);
+    const QDateTime winter(QDate(2026, 1, 5), QTime(12, 0), Qt::UTC);
+    const QString londonId = platform::windowsZoneId("Europe/London", {});
+    const struct {
+        QTimeZone zone;
+        QDateTime moment;
+        QString keyName;
+        const char* tz;
+        const char* offset;
+    } cases[] = {
+        {london, summer, londonId, "BST (GMT+1)", "60"},
+        {london, winter, londonId, "GMT", "0"},
+        {QTimeZone("America/New_York"), winter, "Eastern Standard Time", "GMT-05:00", "-300"},
+        {QTimeZone("Asia/Kathmandu"), summer, "Nepal Standard Time", "GMT+05:45", "345"},
+    };
+    for (const auto& c : cases) {
+        fakes.system->zone = platform::timeZoneValues(c.zone, c.moment);
+        fakes.system->zone.keyName = c.keyName;
+        EXPECT_EQ(ReplaceTextTokens("{[tz]}|{[tz-offset]}"),
+                  QString::fromUtf8(c.tz) + '|' + QString::fromUtf8(c.offset))
+            << c.zone.id().constData();
+    }
+    // Values written to the store stand in for the system's.
+    WriteSetting("HKEY_LOCAL_MACHINE", "SYSTEM\\ControlSet001\\Control\\TimeZoneInformation",
+                 "ActiveTimeBias", "D", -120);
+    WriteSetting("HKEY_LOCAL_MACHINE", "SYSTEM\\ControlSet001\\Control\\TimeZoneInformation",
+                 "TimeZoneKeyName", "S", "GMT Standard Time");
+    EXPECT_EQ(ReplaceTextTokens("{[tz]}"), "DBST (GMT+2)");
+}
+
+TEST(TextTokens, ReplaceOccurrences) {
+    const struct {
+        const char* text;
+        const char* token;
+        const char* value;
+        const char* result;
+    } cases[] = {
+        {"aXbXc", "X", "YY", "aYYbYYc"},
+        {"XXX", "XX", "Z", "ZX"},
+        {"abc", "", "Z", "abc"},
+        {"abc", "X", "Z", "abc"},
+        {"X", "X", "X", "X"},
+        {"aX", "X", "XaX", "aXaX"},
+        {"", "X", "Z", ""},
+        {"ßX🙂X", "X", "é", "ßé🙂é"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReplaceOccurrences(QString::fromUtf8(c.text), QString::fromUtf8(c.token),
+                                     QString::fromUtf8(c.value)),
+                  QString::fromUtf8(c.result))
+            << c.text;
+}
