@@ -1,5 +1,6 @@
 #include "hotkeys/TextTokens.h"
 
+#include "common/StringServices.h"
 #include "common/ValueFormats.h"
 #include "platform/Environment.h"
 #include "settings/Catalogue.h"
@@ -16,10 +17,12 @@ namespace {
 constexpr auto CrLf = "\r\n";
 constexpr auto BritishZone = "GMT Standard Time";
 
-// Each token with how its value is made, in the order they are replaced.
+// Each token with how its value is made, in the order they are replaced: by a function,
+// or as the value of an environment variable.
 struct Token {
     const char16_t* text;
     QString (*value)(const TokenSources&);
+    const char* variable = nullptr;
 };
 
 QDate today(const TokenSources& s) {
@@ -67,18 +70,12 @@ constexpr std::array<Token, 20> tokens = {{
     {u"{[tz-offset]}",
      [](const TokenSources& s) { return QString::number(-qint64(s.timeZoneValue(0).toInt())); }},
     {u"{[TEST]}", testListing},
-    {u"{[username]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("UserName")); }},
-    {u"{[userdir]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("UserProfile")); }},
-    {u"{[pcname]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("ComputerName")); }},
-    {u"{[homedrive]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("HomeDrive")); }},
-    {u"{[processors]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("Number_of_processors")); }},
-    {u"{[processorlevel]}",
-     [](const TokenSources& s) { return s.environment(QStringLiteral("Processor_Level")); }},
+    {u"{[username]}", nullptr, "UserName"},
+    {u"{[userdir]}", nullptr, "UserProfile"},
+    {u"{[pcname]}", nullptr, "ComputerName"},
+    {u"{[homedrive]}", nullptr, "HomeDrive"},
+    {u"{[processors]}", nullptr, "Number_of_processors"},
+    {u"{[processorlevel]}", nullptr, "Processor_Level"},
 }};
 
 QString readZoneValue(const catalogue::SystemValue<qint32>& value) {
@@ -100,27 +97,16 @@ QString ReplaceTextTokens(const QString& text, const TokenSources& sources) {
         const QString name = QString::fromUtf16(token.text);
         // Values are made only for tokens present, so the clock is read per token used.
         if (result.contains(name))
-            result = ReplaceOccurrences(result, name, token.value(sources));
+            result = ReplaceOccurrences(result, name,
+                                        token.value
+                                            ? token.value(sources)
+                                            : sources.environment(QLatin1String(token.variable)));
     }
     return result;
 }
 
 QString ReplaceOccurrences(const QString& text, const QString& token, const QString& value) {
-    if (token.isEmpty())
-        return text;
-    QString result;
-    qsizetype from = 0;
-    while (from < text.size()) {
-        const qsizetype at = text.indexOf(token, from);
-        if (at < 0) {
-            result += QStringView(text).mid(from);
-            break;
-        }
-        result += QStringView(text).mid(from, at - from);
-        result += value;
-        from = at + token.size();
-    }
-    return result;
+    return swapString(text, token, value, true);
 }
 
 QString TimeZoneValue(int index) {
