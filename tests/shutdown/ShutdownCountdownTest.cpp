@@ -1,0 +1,86 @@
+#include "FakeClock.h"
+#include "shutdown/ShutdownCountdown.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace pathwick {
+namespace {
+
+struct Counted {
+    QList<qint64> shown;
+    int warnings = 0;
+    int firstWarningTick = 0;
+    int finishedTick = 0;
+};
+
+// Ticks once a simulated minute (plus the given clock jumps before a tick) until it ends.
+Counted countDown(qint64 startMinutes, QMap<int, qint64> jumpBeforeTick = {}) {
+    test::FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(15, 0)));
+    ShutdownCountdown countdown(clock);
+    Counted counted;
+    int tickNumber = 0;
+    QObject::connect(&countdown, &ShutdownCountdown::minutesLeftChanged,
+                     [&](qint64 left) { counted.shown.append(left); });
+    QObject::connect(&countdown, &ShutdownCountdown::lastMinute, [&] {
+        if (counted.warnings++ == 0)
+            counted.firstWarningTick = tickNumber;
+    });
+    QObject::connect(&countdown, &ShutdownCountdown::finished,
+                     [&] { counted.finishedTick = tickNumber; });
+    countdown.start(startMinutes);
+    while (countdown.isRunning() && tickNumber < 100000) {
+        ++tickNumber;
+        clock.advanceMinutes(1 + jumpBeforeTick.value(tickNumber));
+        countdown.tick();
+    }
+    return counted;
+}
+
+TEST(ShutdownCountdown, WarnsOnTheTickBeforeTheLastAndEndsOnTime) {
+    struct Case {
+        qint64 minutes;
+        int warningTick, finishedTick;
+    };
+    const Case cases[] = {{60, 59, 60}, {1, 1, 1}, {0, 59, 60}, {2, 1, 2}, {181, 180, 181}};
+    for (const Case& c : cases) {
+        const Counted counted = countDown(c.minutes);
+        EXPECT_EQ(counted.firstWarningTick, c.warningTick) << c.minutes;
+        EXPECT_EQ(counted.finishedTick, c.finishedTick) << c.minutes;
+        EXPECT_EQ(counted.warnings, c.finishedTick == c.warningTick ? 1 : 2) << c.minutes;
+    }
+    const Counted hour = countDown(60);
+    EXPECT_EQ(hour.shown.first(), 59);
+    EXPECT_EQ(hour.shown.last(), 0);
+}
+
+TEST(ShutdownCountdown, FollowsTheWallClockAfterASuspend) {
+    // The clock jumps 45 minutes while the machine sleeps before the first tick.
+    const Counted counted = countDown(60, {{1, 44}});
+    EXPECT_EQ(counted.shown.first(), 15);
+    EXPECT_EQ(counted.firstWarningTick, 15);
+    EXPECT_EQ(counted.finishedTick, 16);
+
+    // A sleep past the moment ends the countdown at the next tick.
+    const Counted late = countDown(30, {{2, 120}});
+    EXPECT_EQ(late.finishedTick, 2);
+    EXPECT_LE(late.shown.last(), 0);
+}
+
+TEST(ShutdownCountdown, TicksLateOrStoppedChangeNothing) {
+    test::FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(15, 0)));
+    ShutdownCountdown countdown(clock);
+    QSignalSpy finished(&countdown, &ShutdownCountdown::finished);
+    countdown.start(2);
+    clock.advanceSeconds(60 + 1); // a tick a second late still shows one minute left
+    countdown.tick();
+    EXPECT_EQ(countdown.minutesLeft(), 1);
+    countdown.stop();
+    clock.advanceMinutes(10);
+    countdown.tick();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_FALSE(countdown.isRunning());
+}
+
+} // namespace
+} // namespace pathwick

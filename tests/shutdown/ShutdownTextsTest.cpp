@@ -1,0 +1,108 @@
+#include "shutdown/PendingShutdown.h"
+#include "shutdown/ShutdownParameters.h"
+#include "shutdown/SystemShutdownArguments.h"
+
+#include <gtest/gtest.h>
+
+namespace pathwick {
+namespace {
+
+TEST(ShutdownParameters, CommentNamesTheDelayAndTheWarning) {
+    struct Case {
+        int hours, minutes;
+        bool forced;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1, 0, true, " -c \"Computer shutdown in one hour at 5:45pm\r\nUnsaved data will be lost.\" -f"},
+        {1, 1, true, " -c \"Computer shutdown in one hour and 1 minute at 5:45pm\r\nUnsaved data will be lost.\" -f"},
+        {0, 30, false, " -c \"Computer shutdown in 0 hours and 30 minutes at 5:45pm\r\n"
+                       "Shutdown will stop if unsaved data found.\""},
+        {2, 30, true, " -c \"Computer shutdown in 2 hours and 30 minutes at 5:45pm\r\nUnsaved data will be lost.\" -f"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(shutdownComment(c.hours, c.minutes, "5:45pm", c.forced), c.expected)
+            << c.hours << "h " << c.minutes << "m";
+}
+
+TEST(ShutdownParameters, ScheduledAndFinalLaunches) {
+    const QString comment = shutdownComment(2, 30, "5:45pm", true);
+    EXPECT_EQ(scheduledShutdownParameters(2, 30, false, comment), "-s -t 9000" + comment);
+    EXPECT_TRUE(scheduledShutdownParameters(0, 5, true, comment).startsWith("-r -t 300 -c"));
+    EXPECT_EQ(finalShutdownParameters(false, false), "-s");
+    EXPECT_EQ(finalShutdownParameters(false, true), "-s -f");
+    EXPECT_EQ(finalShutdownParameters(true, false), "-r");
+    EXPECT_EQ(finalShutdownParameters(true, true), "-r -f");
+}
+
+TEST(ShutdownParameters, ProbeBatchFileEndsWithTheQuotedStatusPath) {
+    const QStringList lines = probeBatchFileLines("C:\\Prog Files\\ShutdownStatusMessage.txt");
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines.first(), "@ECHO OFF");
+    EXPECT_TRUE(lines.at(2).isEmpty());
+    EXPECT_EQ(lines.last(), "ECHO %ShutdownRuning% > \"C:\\Prog Files\\ShutdownStatusMessage.txt\"");
+    EXPECT_EQ(helpBatchFileLine("/x/ShutdownHelp.txt"), "Shutdown /? >> \"/x/ShutdownHelp.txt\"");
+}
+
+TEST(ShutdownParameters, ProbeStatusLine) {
+    for (const char* pending : {"true ", "TRUE", "  True  "})
+        EXPECT_TRUE(probeStatusSaysPending(pending)) << pending;
+    for (const char* none : {"", "false ", "truely", "t rue"})
+        EXPECT_FALSE(probeStatusSaysPending(none)) << none;
+}
+
+TEST(SystemShutdownArguments, MapsTheWindowsParameters) {
+    const QString comment = shutdownComment(2, 30, "5:45pm", true);
+    struct Case {
+        QString windows;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"-s -t 9000" + comment,
+         {"-h", "--", "+150", "Computer shutdown in 2 hours and 30 minutes at 5:45pm\nUnsaved data will be lost."}},
+        {"-r -t 61", {"-r", "--", "+2"}},
+        {"-r -t 0", {"-r", "--", "+0"}},
+        {"-s", {"-h", "--", "now"}},
+        {"-s -f", {"-h", "--", "now"}},
+        {"-r -f", {"-r", "--", "now"}},
+        {"-a", {"-c"}},
+        {"/?", {"--help"}},
+        // A comment that looks like options stays one message after "--".
+        {"-s -t 60 -c \"--force now; rm -rf $HOME\"", {"-h", "--", "+1", "--force now; rm -rf $HOME"}},
+    };
+    for (const Case& c : cases) {
+        const SystemShutdownCall call = systemShutdownArguments(c.windows);
+        EXPECT_TRUE(call.valid) << c.windows.toStdString();
+        EXPECT_EQ(call.arguments, c.expected) << c.windows.toStdString();
+    }
+}
+
+TEST(SystemShutdownArguments, RefusesWhatItCannotCarryOut) {
+    for (const char* bad : {"", "-x", "-s -t", "-s -t ten", "-s -t -5", "-s -t 99999999999999",
+                            "-s --now", "-c \"only a comment\""}) {
+        const SystemShutdownCall call = systemShutdownArguments(bad);
+        EXPECT_FALSE(call.valid) << bad;
+        EXPECT_FALSE(call.error.isEmpty()) << bad;
+    }
+}
+
+TEST(PendingShutdown, ScheduledFileText) {
+    struct Case {
+        const char* text;
+        bool pending;
+    };
+    const Case cases[] = {
+        {"USEC=1796551200000000\nWARN_WALL=1\nMODE=poweroff\n", true},
+        {"MODE=reboot\r\nUSEC=1796551200000000\r\n", true},
+        {"USEC=0\nMODE=poweroff\n", false},
+        {"USEC=soon\n", false},
+        {"MODE=poweroff\n", false},
+        {"", false},
+        {"\xff\xfe garbage", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(scheduledFileSaysPending(QString::fromLatin1(c.text)), c.pending) << c.text;
+}
+
+} // namespace
+} // namespace pathwick
