@@ -1,5 +1,5 @@
+#include "app/MainWindow.h"
 #include "app/StartUp.h"
-#include "app/frm_MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     if (!commandLine)
         return 0;
 
-    pathwick::frm_MainWindow window(*commandLine);
+    pathwick::MainWindow window(*commandLine);
     window.show();
     return app.exec();
 }

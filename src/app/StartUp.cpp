@@ -21,7 +21,7 @@ bool runningCopiesCheckPasses() {
     const int count = CountRunningCopies();
     if (count == 1)
         return true;
-    QTimer* closer = MessageWindow().tim_WindowCloseTimer;
+    QTimer* closer = loadedMessageWindow().tim_WindowCloseTimer;
     closer->setInterval(CopiesAutoCloseMs);
     closer->start();
     const int answer =

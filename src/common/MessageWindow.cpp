@@ -34,8 +34,8 @@ QPointer<QWidget>& owner() {
     return instance;
 }
 
-QPointer<frm_MessageWindow>& loaded() {
-    static QPointer<frm_MessageWindow> instance;
+QPointer<MessageWindow>& loaded() {
+    static QPointer<MessageWindow> instance;
     return instance;
 }
 
@@ -52,7 +52,8 @@ void setBold(QWidget* widget, bool bold) {
 
 } // namespace
 
-frm_MessageWindow::frm_MessageWindow(QWidget* ownerWidget) : QDialog(ownerWidget) {
+MessageWindow::MessageWindow(QWidget* ownerWidget) : QDialog(ownerWidget) {
+    setObjectName(QStringLiteral("frm_MessageWindow"));
     setWindowTitle(texts::MessageCaptionStart + QString(ProductName) + texts::MessageCaptionEnd);
     if (ownerWidget)
         setWindowIcon(ownerWidget->windowIcon());
@@ -94,13 +95,13 @@ frm_MessageWindow::frm_MessageWindow(QWidget* ownerWidget) : QDialog(ownerWidget
     });
 }
 
-void frm_MessageWindow::setLabelText(QLabel* label, const QString& text) {
+void MessageWindow::setLabelText(QLabel* label, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     label->adjustSize();
 }
 
-void frm_MessageWindow::addButton() {
+void MessageWindow::addButton() {
     const int index = int(com_Button.size());
     const QPushButton* before = com_Button.last();
     auto* button = new QPushButton(texts::MessageNewButton, this);
@@ -116,8 +117,8 @@ void frm_MessageWindow::addButton() {
     com_Button.append(button);
 }
 
-int frm_MessageWindow::display(const QString& message, const QString& heading,
-                               const QString& buttons, int defaultButton, int buttonWidth) {
+int MessageWindow::display(const QString& message, const QString& heading, const QString& buttons,
+                           int defaultButton, int buttonWidth) {
     buttonValue_ = defaultButton;
     setLabelText(lab_MsgTitle, heading);
     setLabelText(lab_MainMessage, message);
@@ -164,12 +165,12 @@ int frm_MessageWindow::display(const QString& message, const QString& heading,
     if (tim_WindowCloseTimer->interval() <= 0)
         tim_WindowCloseTimer->stop();
 
-    const QPointer<frm_MessageWindow> self(this);
+    const QPointer<MessageWindow> self(this);
     exec();
     return self ? buttonValue_ : defaultButton;
 }
 
-void frm_MessageWindow::keyPressEvent(QKeyEvent* event) {
+void MessageWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Pause) {
         close();
         return;
@@ -185,15 +186,15 @@ QWidget* messageWindowOwner() {
     return owner();
 }
 
-frm_MessageWindow& MessageWindow() {
+MessageWindow& loadedMessageWindow() {
     if (!loaded())
-        loaded() = new frm_MessageWindow(owner());
+        loaded() = new MessageWindow(owner());
     return *loaded();
 }
 
 int MessageDisplay(const QString& message, const QString& heading, const QString& buttons,
                    int defaultButton, int buttonWidth) {
-    QPointer<frm_MessageWindow> window = &MessageWindow();
+    QPointer<MessageWindow> window = &loadedMessageWindow();
     lastButtonValue() = window->display(message, heading, buttons, defaultButton, buttonWidth);
     // Unload, so the next call starts from the design state.
     delete window.data();

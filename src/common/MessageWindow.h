@@ -10,12 +10,12 @@ class QTimer;
 namespace pathwick {
 
 // The program's own question and notice window. Callers may prepare the loaded window
-// (caption, colours, the auto-close timer) through MessageWindow() and then call
+// (caption, colours, the auto-close timer) through loadedMessageWindow() and then call
 // MessageDisplay, which lays it out, shows it modally and unloads it when it closes.
-class frm_MessageWindow : public QDialog {
+class MessageWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frm_MessageWindow(QWidget* owner);
+    explicit MessageWindow(QWidget* owner);
 
     QLabel* lab_MsgTitle = nullptr;
     QLabel* lab_MainMessage = nullptr;
@@ -43,8 +43,8 @@ private:
 void setMessageWindowOwner(QWidget* owner);
 QWidget* messageWindowOwner();
 // The loaded message window, loaded on first use since the last MessageDisplay.
-frm_MessageWindow& MessageWindow();
-// Shows the loaded message window (see frm_MessageWindow::display) and unloads it.
+MessageWindow& loadedMessageWindow();
+// Shows the loaded message window (see MessageWindow::display) and unloads it.
 int MessageDisplay(const QString& message, const QString& heading, const QString& buttons,
                    int defaultButton, int buttonWidth);
 // The result of the last MessageDisplay.

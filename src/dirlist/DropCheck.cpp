@@ -1,7 +1,7 @@
 #include "dirlist/DropCheck.h"
 
 #include "common/ValueFormats.h"
-#include "dirlist/OptionsTexts.h"
+#include "dirlist/EditorTexts.h"
 
 namespace pathwick {
 
@@ -14,7 +14,7 @@ bool isDirectoryAttribute(int attributeWord) {
 }
 
 DropVerdict checkDrop(const QStringList& paths, int firstAttributeWord) {
-    using namespace options_texts;
+    using namespace editor_texts;
     QString note;
     bool refused = false;
     if (paths.isEmpty() || !isDirectoryAttribute(firstAttributeWord)) {

@@ -1,7 +1,7 @@
 #include "dirlist/PathEditRules.h"
 
 #include "dirlist/DirListTexts.h"
-#include "dirlist/OptionsTexts.h"
+#include "dirlist/EditorTexts.h"
 
 namespace pathwick {
 
@@ -63,7 +63,7 @@ QString commandLineEntry(const QString& commandLine) {
     QString entry = commandLine.trimmed();
     if (entry.size() >= 2 && entry.startsWith(u'"') && entry.endsWith(u'"'))
         entry = entry.mid(1, entry.size() - 2).trimmed();
-    if (entry.mid(1).compare(QString::fromLatin1(options_texts::CommandLineRecycleBin),
+    if (entry.mid(1).compare(QString::fromLatin1(editor_texts::CommandLineRecycleBin),
                              Qt::CaseInsensitive) == 0)
         entry = QString::fromLatin1(dirlist_texts::RecycleBinToken);
     return entry;

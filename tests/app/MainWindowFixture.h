@@ -1,7 +1,7 @@
 #pragma once
 
 #include "QtPrinting.h"
-#include "app/frm_MainWindow.h"
+#include "app/MainWindow.h"
 #include "common/MessageWindow.h"
 #include "dirlist/DirectoryStore.h"
 #include "platform/fake/FakePlatform.h"
@@ -29,7 +29,7 @@ class MessageWindowAnswer {
 public:
     explicit MessageWindowAnswer(int button)
         : watcher_([this, button](QWidget* modal) {
-              auto* window = qobject_cast<frm_MessageWindow*>(modal);
+              auto* window = qobject_cast<MessageWindow*>(modal);
               if (!window) {
                   modal->close();
                   return;
@@ -89,21 +89,21 @@ protected:
         saveStoredEntries(paths, QDateTime::currentDateTime());
     }
 
-    std::unique_ptr<frm_MainWindow> makeWindow(const QString& commandLine = QString()) {
-        return std::make_unique<frm_MainWindow>(commandLine);
+    std::unique_ptr<MainWindow> makeWindow(const QString& commandLine = QString()) {
+        return std::make_unique<MainWindow>(commandLine);
     }
 
-    static QAction* action(frm_MainWindow& window, const char* name) {
+    static QAction* action(MainWindow& window, const char* name) {
         return window.findChild<QAction*>(name);
     }
-    static QTimer* timer(frm_MainWindow& window, const char* name) {
+    static QTimer* timer(MainWindow& window, const char* name) {
         return window.findChild<QTimer*>(name);
     }
-    static QPlainTextEdit* display(frm_MainWindow& window) {
+    static QPlainTextEdit* display(MainWindow& window) {
         return window.findChild<QPlainTextEdit*>("txt_DisplayInfo");
     }
-    static QString displayText(frm_MainWindow& window) { return display(window)->toPlainText(); }
-    static QList<QAction*> driveItems(frm_MainWindow& window) {
+    static QString displayText(MainWindow& window) { return display(window)->toPlainText(); }
+    static QList<QAction*> driveItems(MainWindow& window) {
         return window.findChild<QMenu*>("menu_DislpayDrive")->actions();
     }
 };

@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, CommandLineRequestRunsOnceWhenTheWindowFirstShows) {
         QString shown;
         {
             test::ModalWatcher watcher([&](QWidget* modal) {
-                if (modal->inherits("pathwick::frm_Options"))
+                if (modal->inherits("pathwick::DirectoryListEditor"))
                     shown = "editor " + window->GetCommand();
                 else if (auto* box = qobject_cast<QMessageBox*>(modal))
                     shown = box->windowTitle() + ' ' + box->text().section('\r', 0, 0);
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, SettingsMenuReloadsOnlyAfterTheEditorSaved) {
     window->SetDoItFlag(true);
     const auto runEditor = [&](bool saves) {
         test::ModalWatcher watcher([&](QWidget* modal) {
-            EXPECT_TRUE(modal->inherits("pathwick::frm_Options"));
+            EXPECT_TRUE(modal->inherits("pathwick::DirectoryListEditor"));
             EXPECT_EQ(modal->parentWidget(), window.get());
             EXPECT_FALSE(window->GetDoItFlag());
             write(catalogue::ShowHiddenMenu, true);

@@ -18,7 +18,7 @@ int px(int twips, const QWidget& widget) {
     return twipsToPixels(twips, &widget);
 }
 
-QList<QPushButton*> shownButtons(const frm_MessageWindow& window) {
+QList<QPushButton*> shownButtons(const MessageWindow& window) {
     QList<QPushButton*> shown;
     for (QPushButton* button : window.com_Button) {
         if (button->isVisibleTo(&window))
@@ -33,11 +33,11 @@ protected:
     ~MessageWindowTest() override { setMessageWindowOwner(nullptr); }
 
     // Shows the message window and runs act on it once it is up; act must close it.
-    int displayThen(const std::function<void(frm_MessageWindow&)>& act, const QString& buttons,
+    int displayThen(const std::function<void(MessageWindow&)>& act, const QString& buttons,
                     int defaultButton = 0, int buttonWidth = 1335,
                     const QString& message = "Message", const QString& heading = "Heading") {
         test::ModalWatcher watcher([&](QWidget* modal) {
-            if (auto* window = qobject_cast<frm_MessageWindow*>(modal))
+            if (auto* window = qobject_cast<MessageWindow*>(modal))
                 act(*window);
             else
                 modal->close();
@@ -54,16 +54,16 @@ protected:
 } // namespace
 
 TEST_F(MessageWindowTest, LoadsInItsDesignStateEveryTime) {
-    MessageWindow().setWindowTitle("Pathwick - Shutdown /a");
+    loadedMessageWindow().setWindowTitle("Pathwick - Shutdown /a");
     displayThen(
-        [](frm_MessageWindow& window) {
+        [](MessageWindow& window) {
             EXPECT_EQ(window.windowTitle(), "Pathwick - Shutdown /a");
             window.close();
         },
         "&A|&B|&C");
 
     // The next use starts from the design state again.
-    const frm_MessageWindow& window = MessageWindow();
+    const MessageWindow& window = loadedMessageWindow();
     EXPECT_EQ(window.windowTitle(), "Message from Pathwick:");
     EXPECT_EQ(window.parentWidget(), &owner);
     EXPECT_EQ(window.lab_MsgTitle->text(), "Please note:");
@@ -101,7 +101,7 @@ TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.buttons) + " / " + std::to_string(c.key));
-        const auto act = [&](frm_MessageWindow& window) {
+        const auto act = [&](MessageWindow& window) {
             EXPECT_TRUE(window.isModal());
             const QList<QPushButton*> shown = shownButtons(window);
             QStringList captions;
@@ -131,14 +131,14 @@ TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
 TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
     int twoButtonWidth = 0;
     displayThen(
-        [&](frm_MessageWindow& window) {
+        [&](MessageWindow& window) {
             twoButtonWidth = window.width();
             window.close();
         },
         "&A|&B");
     for (const auto& [asked, used] : {std::pair{300, 1000}, {9000, 5000}, {1335, 1335}}) {
         displayThen(
-            [&, used = used](frm_MessageWindow& window) {
+            [&, used = used](MessageWindow& window) {
                 const QList<QPushButton*> shown = shownButtons(window);
                 ASSERT_EQ(shown.size(), 4);
                 const int left = px(120, window);
@@ -165,7 +165,7 @@ TEST_F(MessageWindowTest, LayoutFollowsTheLabels) {
     for (const auto& [heading, message] : texts) {
         SCOPED_TRACE(heading.toStdString());
         displayThen(
-            [&](frm_MessageWindow& window) {
+            [&](MessageWindow& window) {
                 const QLabel* title = window.lab_MsgTitle;
                 const QLabel* text = window.lab_MainMessage;
                 EXPECT_EQ(text->textFormat(), Qt::PlainText);
@@ -191,7 +191,7 @@ TEST_F(MessageWindowTest, AutoCloseTimerDismissesAndOtherTimersRun) {
     QTimer other;
     QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
     other.start(5);
-    MessageWindow().tim_WindowCloseTimer->start(100);
+    loadedMessageWindow().tim_WindowCloseTimer->start(100);
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(MessageDisplay("Closing.", "Pathwick is closing down.", "&Yes|&No", 1, 1335), 1);

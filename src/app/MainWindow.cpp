@@ -1,4 +1,4 @@
-#include "app/frm_MainWindow.h"
+#include "app/MainWindow.h"
 
 #include "app/AppTexts.h"
 #include "app/CommandLine.h"
@@ -11,10 +11,10 @@
 #include "common/Twips.h"
 #include "common/Version.h"
 #include "dirlist/DirectoryListDisplay.h"
+#include "dirlist/DirectoryListEditor.h"
 #include "dirlist/Drives.h"
 #include "dirlist/ListFileCommands.h"
 #include "dirlist/OpeningRun.h"
-#include "dirlist/frm_Options.h"
 #include "settings/ProgramSettings.h"
 #include "settings/StoreLocation.h"
 
@@ -72,22 +72,22 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 } // namespace
 
-frm_MainWindow::frm_MainWindow(const QString& commandLine, QWidget* parent)
+MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
     : QMainWindow(parent), CommandLine(commandLine) {
     setObjectName("frm_MainWindow");
     createControls();
     connectMenu();
     resize(twipsToPixels(DesignWidthTwips, this), twipsToPixels(DesignHeightTwips, this));
     setMessageWindowOwner(this);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &frm_MainWindow::closeForSessionEnd);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
     Form_Load();
 }
 
-frm_MainWindow::~frm_MainWindow() {
+MainWindow::~MainWindow() {
     setMessageWindowOwner(nullptr);
 }
 
-void frm_MainWindow::createControls() {
+void MainWindow::createControls() {
     menu_ = buildMainMenu(menuBar());
     menu_DriveDisplayList = menu_.entries.value("menu_DriveDisplayList");
 
@@ -108,32 +108,32 @@ void frm_MainWindow::createControls() {
     tim_ComShutdownReadFile = makeTimer("tim_ComShutdownReadFile", 0, this);
     tim_ComputerShutdownTimer = makeTimer("tim_ComputerShutdownTimer", 0, this);
     tim_Timer = makeTimer("tim_Timer", 0, this);
-    connect(tim_Timer, &QTimer::timeout, this, &frm_MainWindow::tim_Timer_Timer);
+    connect(tim_Timer, &QTimer::timeout, this, &MainWindow::tim_Timer_Timer);
     connect(tim_ComShutdownReadFile, &QTimer::timeout, this,
-            &frm_MainWindow::tim_ComShutdownReadFile_Timer);
+            &MainWindow::tim_ComShutdownReadFile_Timer);
 }
 
-void frm_MainWindow::connectMenu() {
-    auto onTrigger = [this](const char* name, void (frm_MainWindow::*handler)()) {
+void MainWindow::connectMenu() {
+    auto onTrigger = [this](const char* name, void (MainWindow::*handler)()) {
         connect(menu_.entry(name), &QAction::triggered, this, handler);
     };
-    onTrigger("menu_Settings", &frm_MainWindow::menu_Settings_Click);
-    onTrigger("menu_CloseExplorer", &frm_MainWindow::menu_CloseExplorer_Click);
-    onTrigger("menu_OpenDirs", &frm_MainWindow::menu_OpenDirs_Click);
-    onTrigger("menu_ImportData", &frm_MainWindow::menu_ImportData_Click);
-    onTrigger("menu_ExportData", &frm_MainWindow::menu_ExportData_Click);
-    onTrigger("menu_ExitApp", &frm_MainWindow::menu_ExitApp_Click);
-    connect(menu_.menu("menu_Menu"), &QMenu::aboutToShow, this, &frm_MainWindow::menu_Menu_Click);
-    connect(menu_.menu("menu_Help"), &QMenu::aboutToShow, this, &frm_MainWindow::menu_Help_Click);
+    onTrigger("menu_Settings", &MainWindow::menu_Settings_Click);
+    onTrigger("menu_CloseExplorer", &MainWindow::menu_CloseExplorer_Click);
+    onTrigger("menu_OpenDirs", &MainWindow::menu_OpenDirs_Click);
+    onTrigger("menu_ImportData", &MainWindow::menu_ImportData_Click);
+    onTrigger("menu_ExportData", &MainWindow::menu_ExportData_Click);
+    onTrigger("menu_ExitApp", &MainWindow::menu_ExitApp_Click);
+    connect(menu_.menu("menu_Menu"), &QMenu::aboutToShow, this, &MainWindow::menu_Menu_Click);
+    connect(menu_.menu("menu_Help"), &QMenu::aboutToShow, this, &MainWindow::menu_Help_Click);
     connect(menu_.menu("menu_DislpayDrive"), &QMenu::aboutToShow, this,
-            &frm_MainWindow::menu_DislpayDrive_Click);
+            &MainWindow::menu_DislpayDrive_Click);
     connect(menu_DriveDisplayList.first(), &QAction::triggered, this,
             [this] { menu_DriveDisplayList_Click(0); });
 }
 
 // ---- Load ------------------------------------------------------------------------------
 
-void frm_MainWindow::Form_Load() {
+void MainWindow::Form_Load() {
     setWindowTitle(VersionCaption());
 
     ShutdownTimeText = texts::NoShutdownTime;
@@ -164,24 +164,24 @@ void frm_MainWindow::Form_Load() {
     StartRebootTimer();
 }
 
-void frm_MainWindow::checkPendingShutdown() {}
+void MainWindow::checkPendingShutdown() {}
 
-void frm_MainWindow::SetShutdownMenus(bool, bool) {}
+void MainWindow::SetShutdownMenus(bool, bool) {}
 
-void frm_MainWindow::StartRebootTimer() {}
+void MainWindow::StartRebootTimer() {}
 
-void frm_MainWindow::refillDisplayInfo() {
+void MainWindow::refillDisplayInfo() {
     const DirectoryListDisplay display = ShowDirectoryList(CurrentDrive);
     ListedCount = display.count;
     txt_DisplayInfo->setPlainText(display.text);
     updateOpenDirsEntry();
 }
 
-bool frm_MainWindow::hiddenMenuVisible() const {
+bool MainWindow::hiddenMenuVisible() const {
     return menu_.entry("menu_HiddenMenuList")->isVisible();
 }
 
-void frm_MainWindow::setHiddenMenuVisible(bool visible) {
+void MainWindow::setHiddenMenuVisible(bool visible) {
     QAction* hidden = menu_.entry("menu_HiddenMenuList");
     hidden->setVisible(visible);
     hidden->setEnabled(visible);
@@ -189,7 +189,7 @@ void frm_MainWindow::setHiddenMenuVisible(bool visible) {
 
 // ---- Drive menu --------------------------------------------------------------------------
 
-QAction* frm_MainWindow::addDriveItem() {
+QAction* MainWindow::addDriveItem() {
     const int index = int(menu_DriveDisplayList.size());
     auto* item = new QAction(QStringLiteral("??.."), menu_.menu("menu_DislpayDrive"));
     item->setObjectName("menu_DriveDisplayList");
@@ -206,7 +206,7 @@ QAction* frm_MainWindow::addDriveItem() {
 // Items 1..n are the drives of this moment; the checked item follows CurrentDrive. Items
 // left over from a longer list keep their captions but are hidden: only drives that are
 // there now can be chosen.
-void frm_MainWindow::buildDriveMenu() {
+void MainWindow::buildDriveMenu() {
     const QStringList drives = driveTexts();
     int k = 0;
     for (const QString& drive : drives) {
@@ -226,11 +226,11 @@ void frm_MainWindow::buildDriveMenu() {
     menu_DriveDisplayList.first()->setChecked(CurrentDrive.isEmpty());
 }
 
-void frm_MainWindow::menu_DislpayDrive_Click() {
+void MainWindow::menu_DislpayDrive_Click() {
     buildDriveMenu();
 }
 
-void frm_MainWindow::menu_DriveDisplayList_Click(int index) {
+void MainWindow::menu_DriveDisplayList_Click(int index) {
     if (index < 0 || index >= menu_DriveDisplayList.size())
         return;
     for (int i = 0; i < menu_DriveDisplayList.size(); ++i)
@@ -238,7 +238,7 @@ void frm_MainWindow::menu_DriveDisplayList_Click(int index) {
     showDriveList(index == 0 ? QString() : menu_DriveDisplayList.at(index)->text().mid(1));
 }
 
-void frm_MainWindow::showDriveList(const QString& drive) {
+void MainWindow::showDriveList(const QString& drive) {
     CurrentDrive = drive;
     refillDisplayInfo();
     if (drive.isEmpty())
@@ -248,7 +248,7 @@ void frm_MainWindow::showDriveList(const QString& drive) {
                        texts::DriveCaptionEnd);
 }
 
-QString frm_MainWindow::checkedDrive() const {
+QString MainWindow::checkedDrive() const {
     QString drive;
     for (QAction* item : menu_DriveDisplayList) {
         if (item->isChecked())
@@ -261,17 +261,17 @@ QString frm_MainWindow::checkedDrive() const {
 
 // ---- "&Menu" -----------------------------------------------------------------------------
 
-void frm_MainWindow::updateOpenDirsEntry() {
+void MainWindow::updateOpenDirsEntry() {
     QAction* openDirs = menu_.entry("menu_OpenDirs");
     openDirs->setText(openDirsCaption(ListedCount));
     openDirs->setEnabled(openDirsEnabled(ListedCount));
 }
 
-void frm_MainWindow::menu_Menu_Click() {
+void MainWindow::menu_Menu_Click() {
     updateOpenDirsEntry();
 }
 
-void frm_MainWindow::menu_OpenDirs_Click() {
+void MainWindow::menu_OpenDirs_Click() {
     const OpeningRunResult run = runOpeningRun(checkedDrive());
     setWindowTitle(run.caption);
     txt_DisplayInfo->setPlainText(run.text);
@@ -279,8 +279,8 @@ void frm_MainWindow::menu_OpenDirs_Click() {
         startStatusFlash();
 }
 
-void frm_MainWindow::menu_CloseExplorer_Click() {
-    frm_MessageWindow& window = MessageWindow();
+void MainWindow::menu_CloseExplorer_Click() {
+    MessageWindow& window = loadedMessageWindow();
     window.setWindowTitle(ProductName + QString(texts::CloseAllCaption));
     setColour(window.lab_MainMessage, QPalette::WindowText, CloseAllLabels);
     setColour(window.lab_MsgTitle, QPalette::WindowText, CloseAllLabels);
@@ -302,44 +302,44 @@ void frm_MainWindow::menu_CloseExplorer_Click() {
     OpenWithShell(texts::FileManagerStart, QString(), MinimisedWindow);
 }
 
-void frm_MainWindow::tim_ComShutdownReadFile_Timer() {
+void MainWindow::tim_ComShutdownReadFile_Timer() {
     ProbeWaiting = false;
 }
 
 // The directory-list editor, modal and owned by this window; it reads the command line
 // through GetCommand and says through the DoIt flag whether it saved.
-void frm_MainWindow::showEditor() {
+void MainWindow::showEditor() {
     SetDoItFlag(false);
-    QPointer<frm_Options> editor = new frm_Options(*this, this);
+    QPointer<DirectoryListEditor> editor = new DirectoryListEditor(*this, this);
     editor->setWindowIcon(windowIcon());
     editor->exec();
     delete editor.data();
 }
 
-void frm_MainWindow::menu_Settings_Click() {
+void MainWindow::menu_Settings_Click() {
     showEditor();
     if (GetDoItFlag())
         Form_Load();
 }
 
-void frm_MainWindow::menu_ExitApp_Click() {
+void MainWindow::menu_ExitApp_Click() {
     close();
 }
 
 // ---- File menu ---------------------------------------------------------------------------
 
-void frm_MainWindow::menu_ExportData_Click() {
+void MainWindow::menu_ExportData_Click() {
     exportListInteractive(this);
 }
 
-void frm_MainWindow::menu_ImportData_Click() {
+void MainWindow::menu_ImportData_Click() {
     if (importListInteractive(this))
         showDriveList(CurrentDrive);
 }
 
 // ---- Help menu ---------------------------------------------------------------------------
 
-void frm_MainWindow::menu_Help_Click() {
+void MainWindow::menu_Help_Click() {
     menu_.entry("menu_About")->setText(texts::AboutStart + QString(ProductName));
     QAction* helpPath = menu_.entry("menu_HelpInfoPath");
     const bool shift = KeyIsDown(ShiftKey);
@@ -348,22 +348,22 @@ void frm_MainWindow::menu_Help_Click() {
 
 // ---- Status flash ------------------------------------------------------------------------
 
-void frm_MainWindow::startStatusFlash() {
+void MainWindow::startStatusFlash() {
     FlashCount = FlashTicks;
     tim_Timer->setInterval(FlashTickMs);
     tim_Timer->start();
 }
 
-bool frm_MainWindow::showsNormalColours() const {
+bool MainWindow::showsNormalColours() const {
     return txt_DisplayInfo->palette().color(QPalette::Base) ==
            QApplication::palette(txt_DisplayInfo).color(QPalette::Base);
 }
 
-void frm_MainWindow::setNormalColours() {
+void MainWindow::setNormalColours() {
     txt_DisplayInfo->setPalette(QPalette());
 }
 
-void frm_MainWindow::tim_Timer_Timer() {
+void MainWindow::tim_Timer_Timer() {
     --FlashCount;
     if (showsNormalColours()) {
         setColour(txt_DisplayInfo, QPalette::Base, FlashBack);
@@ -380,19 +380,19 @@ void frm_MainWindow::tim_Timer_Timer() {
 
 // ---- Activation and the command line -----------------------------------------------------
 
-void frm_MainWindow::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!activated_)
-        QMetaObject::invokeMethod(this, &frm_MainWindow::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
 }
 
-void frm_MainWindow::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QMetaObject::invokeMethod(this, &frm_MainWindow::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
 }
 
-void frm_MainWindow::Form_Activate() {
+void MainWindow::Form_Activate() {
     if (!activated_) {
         activated_ = true;
         const QString notice = takeStoreNotice();
@@ -404,7 +404,7 @@ void frm_MainWindow::Form_Activate() {
     SetShutdownMenus(!picShutdownWarning->isVisible(), false);
 }
 
-void frm_MainWindow::runCommandLineRequest() {
+void MainWindow::runCommandLineRequest() {
     const CommandLineRequest request = classifyCommandLine(CommandLine);
     switch (request.kind) {
     case CommandRequest::None:
@@ -429,12 +429,12 @@ void frm_MainWindow::runCommandLineRequest() {
 
 // ---- Closing -----------------------------------------------------------------------------
 
-void frm_MainWindow::closeForSessionEnd() {
+void MainWindow::closeForSessionEnd() {
     sessionEnding_ = true;
     close();
 }
 
-void frm_MainWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload(sessionEnding_ ? CloseReason::SessionEnd : CloseReason::Command)) {
         event->ignore();
         return;
@@ -443,7 +443,7 @@ void frm_MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool frm_MainWindow::Form_QueryUnload(CloseReason reason) {
+bool MainWindow::Form_QueryUnload(CloseReason reason) {
     bool cancel = false;
     QAction* hotKeysOnOff = menu_.entry("menu_HotKeysOnOff");
     if (reason == CloseReason::Command) {
@@ -458,7 +458,7 @@ bool frm_MainWindow::Form_QueryUnload(CloseReason reason) {
             cancel = answer != QMessageBox::Yes;
         }
         if (!cancel && hotKeysOnOff->isChecked()) {
-            QTimer* closer = MessageWindow().tim_WindowCloseTimer;
+            QTimer* closer = loadedMessageWindow().tim_WindowCloseTimer;
             closer->setInterval(NoticeAutoCloseMs);
             closer->start();
             PlayWAV(AlarmSound, false, true);
@@ -472,7 +472,7 @@ bool frm_MainWindow::Form_QueryUnload(CloseReason reason) {
     return cancel;
 }
 
-void frm_MainWindow::unloadOtherWindows() {
+void MainWindow::unloadOtherWindows() {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             child->close();
@@ -481,12 +481,12 @@ void frm_MainWindow::unloadOtherWindows() {
 
 // ---- Layout ------------------------------------------------------------------------------
 
-void frm_MainWindow::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placeShutdownWarning();
 }
 
-void frm_MainWindow::placeShutdownWarning() {
+void MainWindow::placeShutdownWarning() {
     const QRect client = txt_DisplayInfo->geometry();
     const int left =
         client.width() - (twipsToPixels(WarningRightTwips, this) + picShutdownWarning->width());
@@ -496,7 +496,7 @@ void frm_MainWindow::placeShutdownWarning() {
 }
 
 // Menu shortcuts win over the information box's own keys (Ctrl+A is "&All", not select all).
-bool frm_MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txt_DisplayInfo && event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());

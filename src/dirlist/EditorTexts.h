@@ -3,7 +3,7 @@
 #include <QString>
 
 // The texts of the directory list editor window, in one place.
-namespace pathwick::options_texts {
+namespace pathwick::editor_texts {
 
 inline constexpr auto Caption = "Pathwick Options:";
 
@@ -71,4 +71,4 @@ QString pathExistsText(const QString& path);
 QString invalidDirectoryText(const QString& result, const QString& moreInfo);
 QString recordUpdatedText(const QString& oldValue, const QString& newValue, int index);
 
-} // namespace pathwick::options_texts
+} // namespace pathwick::editor_texts

@@ -1,8 +1,8 @@
-#include "dirlist/OptionsTexts.h"
+#include "dirlist/EditorTexts.h"
 
 #include "common/FileServices.h"
 
-namespace pathwick::options_texts {
+namespace pathwick::editor_texts {
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
@@ -39,4 +39,4 @@ QString recordUpdatedText(const QString& oldValue, const QString& newValue, int 
            QStringLiteral("List index; ") + QString::number(index);
 }
 
-} // namespace pathwick::options_texts
+} // namespace pathwick::editor_texts

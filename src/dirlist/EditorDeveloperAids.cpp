@@ -1,4 +1,4 @@
-#include "dirlist/OptionsDeveloperAids.h"
+#include "dirlist/EditorDeveloperAids.h"
 
 namespace pathwick {
 

@@ -18,10 +18,10 @@ class MainWindowHost;
 
 // The directory list editor. It edits a working copy of the stored list in combo_RegStored;
 // nothing reaches the store before "&Save valies and close window".
-class frm_Options : public QDialog {
+class DirectoryListEditor : public QDialog {
     Q_OBJECT
 public:
-    frm_Options(MainWindowHost& host, QWidget* owner);
+    DirectoryListEditor(MainWindowHost& host, QWidget* owner);
 
     QFrame* fra_MainFrame = nullptr;
     QLineEdit* txt_PathEdit = nullptr;

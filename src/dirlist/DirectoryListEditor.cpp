@@ -1,4 +1,4 @@
-#include "dirlist/frm_Options.h"
+#include "dirlist/DirectoryListEditor.h"
 
 #include "common/MainWindowHost.h"
 #include "common/MessageBoxes.h"
@@ -6,8 +6,8 @@
 #include "dirlist/DirectoryInfo.h"
 #include "dirlist/DirectoryStore.h"
 #include "dirlist/DropCheck.h"
-#include "dirlist/OptionsDeveloperAids.h"
-#include "dirlist/OptionsTexts.h"
+#include "dirlist/EditorDeveloperAids.h"
+#include "dirlist/EditorTexts.h"
 #include "dirlist/PathEditRules.h"
 #include "dirlist/PathTokens.h"
 #include "settings/ProgramSettings.h"
@@ -33,7 +33,7 @@ namespace pathwick {
 
 namespace {
 
-using namespace options_texts;
+using namespace editor_texts;
 
 constexpr int CheckComboListInterval = 1000;
 constexpr int PopupRaiseTwips = 128;
@@ -78,7 +78,8 @@ QStringList droppedPaths(const QMimeData* data) {
 
 } // namespace
 
-frm_Options::frm_Options(MainWindowHost& host, QWidget* owner) : QDialog(owner), host_(host) {
+DirectoryListEditor::DirectoryListEditor(MainWindowHost& host, QWidget* owner)
+    : QDialog(owner), host_(host) {
     setObjectName(QStringLiteral("frm_Options"));
     setWindowTitle(text(Caption));
     if (owner != nullptr)
@@ -88,7 +89,7 @@ frm_Options::frm_Options(MainWindowHost& host, QWidget* owner) : QDialog(owner),
     Form_Load();
 }
 
-void frm_Options::buildControls() {
+void DirectoryListEditor::buildControls() {
     fra_MainFrame = new QFrame(this);
     fra_MainFrame->setObjectName(QStringLiteral("fra_MainFrame"));
     fra_MainFrame->setFrameShape(QFrame::StyledPanel);
@@ -140,20 +141,24 @@ void frm_Options::buildControls() {
         child->installEventFilter(this);
 
     connect(combo_RegStored, &QComboBox::currentIndexChanged, this,
-            &frm_Options::combo_RegStored_Click);
-    connect(combo_RegStored, &QComboBox::activated, this, &frm_Options::combo_RegStored_Click);
-    connect(txt_PathEdit, &QLineEdit::textChanged, this, &frm_Options::txt_PathEdit_Change);
-    connect(tim_CheckComboList, &QTimer::timeout, this, &frm_Options::tim_CheckComboList_Timer);
-    connect(com_CheckPath, &QPushButton::clicked, this, &frm_Options::com_CheckPath_Click);
-    connect(com_OpenDir, &QPushButton::clicked, this, &frm_Options::com_OpenDir_Click);
-    connect(com_Add, &QPushButton::clicked, this, &frm_Options::com_Add_Click);
-    connect(com_Update, &QPushButton::clicked, this, &frm_Options::com_Update_Click);
-    connect(com_ResetValues, &QPushButton::clicked, this, &frm_Options::com_ResetValues_Click);
-    connect(com_SaveValues, &QPushButton::clicked, this, &frm_Options::com_SaveValues_Click);
-    connect(com_Abort, &QPushButton::clicked, this, &frm_Options::com_Abort_Click);
+            &DirectoryListEditor::combo_RegStored_Click);
+    connect(combo_RegStored, &QComboBox::activated, this,
+            &DirectoryListEditor::combo_RegStored_Click);
+    connect(txt_PathEdit, &QLineEdit::textChanged, this, &DirectoryListEditor::txt_PathEdit_Change);
+    connect(tim_CheckComboList, &QTimer::timeout, this,
+            &DirectoryListEditor::tim_CheckComboList_Timer);
+    connect(com_CheckPath, &QPushButton::clicked, this, &DirectoryListEditor::com_CheckPath_Click);
+    connect(com_OpenDir, &QPushButton::clicked, this, &DirectoryListEditor::com_OpenDir_Click);
+    connect(com_Add, &QPushButton::clicked, this, &DirectoryListEditor::com_Add_Click);
+    connect(com_Update, &QPushButton::clicked, this, &DirectoryListEditor::com_Update_Click);
+    connect(com_ResetValues, &QPushButton::clicked, this,
+            &DirectoryListEditor::com_ResetValues_Click);
+    connect(com_SaveValues, &QPushButton::clicked, this,
+            &DirectoryListEditor::com_SaveValues_Click);
+    connect(com_Abort, &QPushButton::clicked, this, &DirectoryListEditor::com_Abort_Click);
 }
 
-void frm_Options::buildHiddenMenu() {
+void DirectoryListEditor::buildHiddenMenu() {
     menu_HiddenInOptions = new QMenu(this);
     menu_HiddenInOptions->setObjectName(QStringLiteral("menu_HiddenInOptions"));
     menu_Hidden_ShowHiddenMenu =
@@ -173,8 +178,9 @@ void frm_Options::buildHiddenMenu() {
     menu_HiddenInOptions->setDefaultAction(menu_TEMP_SetMyValues);
 
     connect(menu_Hidden_ShowHiddenMenu, &QAction::triggered, this,
-            &frm_Options::menu_Hidden_ShowHiddenMenu_Click);
-    connect(menu_TestingMode, &QAction::triggered, this, &frm_Options::menu_TestingMode_Click);
+            &DirectoryListEditor::menu_Hidden_ShowHiddenMenu_Click);
+    connect(menu_TestingMode, &QAction::triggered, this,
+            &DirectoryListEditor::menu_TestingMode_Click);
     connect(menu_TEMP_SetMyValues, &QAction::triggered, this,
             [this] { fillWithSamples(defaultSamplePaths()); });
     connect(menu_TEMP_SetValuesSmall, &QAction::triggered, this,
@@ -186,7 +192,7 @@ void frm_Options::buildHiddenMenu() {
     });
 }
 
-void frm_Options::Form_Load() {
+void DirectoryListEditor::Form_Load() {
     menu_TestingMode->setChecked(host_.TestModeValue_valueGet());
     tim_CheckComboList->start(CheckComboListInterval);
     txt_PathEdit_Change();
@@ -194,13 +200,13 @@ void frm_Options::Form_Load() {
 
 // The window is loaded for each use and shown once, so this runs when it opens; focus that
 // comes back from its own message boxes or from another program is no activation here.
-void frm_Options::showEvent(QShowEvent* event) {
+void DirectoryListEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         Form_Activate();
 }
 
-void frm_Options::Form_Activate() {
+void DirectoryListEditor::Form_Activate() {
     com_ResetValues_Click();
     const QString entry = commandLineEntry(host_.GetCommand());
     if (entry.isEmpty())
@@ -211,24 +217,24 @@ void frm_Options::Form_Activate() {
         selectLastEntry();
 }
 
-QStringList frm_Options::listItems() const {
+QStringList DirectoryListEditor::listItems() const {
     QStringList items;
     for (int i = 0; i < combo_RegStored->count(); ++i)
         items.append(combo_RegStored->itemText(i));
     return items;
 }
 
-void frm_Options::selectLastEntry() {
+void DirectoryListEditor::selectLastEntry() {
     combo_RegStored->setCurrentIndex(combo_RegStored->count() - 1);
 }
 
-void frm_Options::LoadStoredList(QComboBox* target) {
+void DirectoryListEditor::LoadStoredList(QComboBox* target) {
     QComboBox* list = target != nullptr ? target : combo_RegStored;
     list->clear();
     list->addItems(storedEntries());
 }
 
-bool frm_Options::SaveStoredList(QComboBox* source) {
+bool DirectoryListEditor::SaveStoredList(QComboBox* source) {
     QComboBox* list = source != nullptr ? source : combo_RegStored;
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
@@ -236,24 +242,24 @@ bool frm_Options::SaveStoredList(QComboBox* source) {
     return saveStoredEntries(items, QDateTime::currentDateTime());
 }
 
-void frm_Options::AllToList(const QString& NewPath) {
+void DirectoryListEditor::AllToList(const QString& NewPath) {
     const QString path = pathForList(NewPath);
     if (!path.isEmpty())
         combo_RegStored->addItem(path);
 }
 
-bool frm_Options::CheckEditedPath() {
+bool DirectoryListEditor::CheckEditedPath() {
     bool isOk = false;
     DirectoryInfo(RealPathFromStr(txt_PathEdit->text()), &isOk);
     return isOk;
 }
 
-void frm_Options::combo_RegStored_Click(int index) {
+void DirectoryListEditor::combo_RegStored_Click(int index) {
     if (index >= 0)
         txt_PathEdit->setText(combo_RegStored->currentText());
 }
 
-void frm_Options::txt_PathEdit_Change() {
+void DirectoryListEditor::txt_PathEdit_Change() {
     if (const auto fix = removeLineBreaks(txt_PathEdit->text(), txt_PathEdit->cursorPosition())) {
         txt_PathEdit->setText(fix->text);
         txt_PathEdit->setCursorPosition(fix->caret);
@@ -267,14 +273,14 @@ void frm_Options::txt_PathEdit_Change() {
         com_Update->setEnabled(*buttons.update);
 }
 
-void frm_Options::tim_CheckComboList_Timer() {
+void DirectoryListEditor::tim_CheckComboList_Timer() {
     const auto update = updateEnabledByTimer(txt_PathEdit->text(), combo_RegStored->currentText(),
                                              combo_RegStored->currentIndex() >= 0);
     if (update)
         com_Update->setEnabled(*update);
 }
 
-void frm_Options::com_CheckPath_Click() {
+void DirectoryListEditor::com_CheckPath_Click() {
     bool isOk = false;
     QString moreInfo;
     const QString result = DirectoryInfo(RealPathFromStr(txt_PathEdit->text()), &isOk, &moreInfo);
@@ -282,7 +288,7 @@ void frm_Options::com_CheckPath_Click() {
                 text(DirectoryCheckTitle), checkPathText(result, isOk, moreInfo));
 }
 
-void frm_Options::com_OpenDir_Click() {
+void DirectoryListEditor::com_OpenDir_Click() {
     const QString path = RealPathFromStr(txt_PathEdit->text());
     bool isOk = false;
     QString moreInfo;
@@ -294,7 +300,7 @@ void frm_Options::com_OpenDir_Click() {
         showMessage(this, QMessageBox::Warning, text(OpenFailedTitle), openFailedText(moreInfo));
 }
 
-void frm_Options::com_Add_Click() {
+void DirectoryListEditor::com_Add_Click() {
     const QString path = txt_PathEdit->text().trimmed();
     if (path.isEmpty()) {
         showMessage(this, QMessageBox::Warning, text(NoPathTitle), text(NoPathToAdd));
@@ -316,7 +322,7 @@ void frm_Options::com_Add_Click() {
     selectLastEntry();
 }
 
-void frm_Options::com_Update_Click() {
+void DirectoryListEditor::com_Update_Click() {
     const int index = combo_RegStored->currentIndex();
     if (index < 0) {
         showMessage(this, QMessageBox::Warning, text(InvalidSelectionTitle),
@@ -342,14 +348,14 @@ void frm_Options::com_Update_Click() {
                 recordUpdatedText(oldValue, newValue, index));
 }
 
-void frm_Options::com_ResetValues_Click() {
+void DirectoryListEditor::com_ResetValues_Click() {
     combo_RegStored->clear();
     LoadStoredList(combo_RegStored);
     if (combo_RegStored->count() > 0)
         combo_RegStored->setCurrentIndex(0);
 }
 
-void frm_Options::com_SaveValues_Click() {
+void DirectoryListEditor::com_SaveValues_Click() {
     if (!SaveStoredList()) {
         showMessage(this, QMessageBox::Warning, text(SaveFailedTitle), text(SaveFailed));
         return;
@@ -358,18 +364,18 @@ void frm_Options::com_SaveValues_Click() {
     accept();
 }
 
-void frm_Options::com_Abort_Click() {
+void DirectoryListEditor::com_Abort_Click() {
     reject();
 }
 
-bool frm_Options::Form_KeyDown(int key) {
+bool DirectoryListEditor::Form_KeyDown(int key) {
     if (key != EscapeKey && key != PauseKey)
         return false;
     reject();
     return true;
 }
 
-void frm_Options::keyPressEvent(QKeyEvent* event) {
+void DirectoryListEditor::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Pause) {
         Form_KeyDown(event->key() == Qt::Key_Escape ? EscapeKey : PauseKey);
         return;
@@ -377,7 +383,7 @@ void frm_Options::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool frm_Options::eventFilter(QObject* watched, QEvent* event) {
+bool DirectoryListEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Pause)
@@ -386,7 +392,7 @@ bool frm_Options::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frm_Options::mousePressEvent(QMouseEvent* event) {
+void DirectoryListEditor::mousePressEvent(QMouseEvent* event) {
     const Qt::KeyboardModifiers held =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (event->button() != Qt::RightButton || held != (Qt::ShiftModifier | Qt::ControlModifier)) {
@@ -399,18 +405,18 @@ void frm_Options::mousePressEvent(QMouseEvent* event) {
     menu_HiddenInOptions->popup(at);
 }
 
-void frm_Options::menu_Hidden_ShowHiddenMenu_Click() {
+void DirectoryListEditor::menu_Hidden_ShowHiddenMenu_Click() {
     const bool show = !read(catalogue::ShowHiddenMenu);
     write(catalogue::ShowHiddenMenu, show);
     menu_Hidden_ShowHiddenMenu->setChecked(show);
     host_.setHiddenMenuVisible(show);
 }
 
-void frm_Options::menu_TestingMode_Click(bool checked) {
+void DirectoryListEditor::menu_TestingMode_Click(bool checked) {
     host_.TestMode_valueSet(checked);
 }
 
-void frm_Options::fillWithSamples(const QStringList& paths) {
+void DirectoryListEditor::fillWithSamples(const QStringList& paths) {
     combo_RegStored->clear();
     for (const QString& path : paths)
         AllToList(path);
@@ -418,23 +424,23 @@ void frm_Options::fillWithSamples(const QStringList& paths) {
         combo_RegStored->setCurrentIndex(0);
 }
 
-void frm_Options::showListing(const char* title, const QString& listing) {
+void DirectoryListEditor::showListing(const char* title, const QString& listing) {
     QMessageBox box(QMessageBox::Information, text(title), listing, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-void frm_Options::dragEnterEvent(QDragEnterEvent* event) {
+void DirectoryListEditor::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void frm_Options::dragMoveEvent(QDragMoveEvent* event) {
+void DirectoryListEditor::dragMoveEvent(QDragMoveEvent* event) {
     if (!droppedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void frm_Options::dropEvent(QDropEvent* event) {
+void DirectoryListEditor::dropEvent(QDropEvent* event) {
     const QStringList paths = droppedPaths(event->mimeData());
     if (paths.isEmpty())
         return;
@@ -442,7 +448,7 @@ void frm_Options::dropEvent(QDropEvent* event) {
     Form_OLEDragDrop(paths);
 }
 
-void frm_Options::Form_OLEDragDrop(const QStringList& paths) {
+void DirectoryListEditor::Form_OLEDragDrop(const QStringList& paths) {
     const DropVerdict verdict =
         checkDrop(paths, paths.isEmpty() ? -1 : attributeWord(paths.first()));
     if (!verdict.accepted) {

@@ -1,5 +1,5 @@
 #include "DirListTestSupport.h"
-#include "modal_answers.h"
+#include "ModalAnswers.h"
 
 #include "dirlist/ListFileCommands.h"
 

@@ -12,11 +12,11 @@ namespace pathwick {
 
 // The program's main window: menu tree, information box, the four timers, start-up load,
 // close rules and what the other windows may ask of it.
-class frm_MainWindow : public QMainWindow, public MainWindowHost {
+class MainWindow : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
-    explicit frm_MainWindow(const QString& commandLine, QWidget* parent = nullptr);
-    ~frm_MainWindow() override;
+    explicit MainWindow(const QString& commandLine, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // What the other windows may ask.
     QWidget* hostWidget() override { return this; }

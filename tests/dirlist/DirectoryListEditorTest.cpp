@@ -1,10 +1,10 @@
 #include "DirListTestSupport.h"
-#include "modal_answers.h"
+#include "ModalAnswers.h"
 
 #include "common/MainWindowHost.h"
 #include "common/Twips.h"
-#include "dirlist/OptionsDeveloperAids.h"
-#include "dirlist/frm_Options.h"
+#include "dirlist/DirectoryListEditor.h"
+#include "dirlist/EditorDeveloperAids.h"
 #include "settings/ProgramSettings.h"
 
 #include <QAction>
@@ -52,9 +52,9 @@ protected:
     }
 
     // Stores list, opens the editor the way the main window does, and lets it activate.
-    frm_Options& open(const QStringList& list) {
+    DirectoryListEditor& open(const QStringList& list) {
         store(list);
-        window = std::make_unique<frm_Options>(host, nullptr);
+        window = std::make_unique<DirectoryListEditor>(host, nullptr);
         window->move(200, 200);
         window->show();
         return *window;
@@ -62,11 +62,11 @@ protected:
     QString dir(const char* name) const { return folders.home() + u'/' + QLatin1String(name); }
 
     FakeHost host;
-    std::unique_ptr<frm_Options> window;
+    std::unique_ptr<DirectoryListEditor> window;
 };
 
 TEST_F(OptionsWindowTest, ControlsMenuAndTimerAsDesigned) {
-    frm_Options& w = open({});
+    DirectoryListEditor& w = open({});
     EXPECT_EQ(w.windowTitle(), "Pathwick Options:");
     const std::pair<const char*, QString> texts[] = {
         {"com_CheckPath", "&Check directory path"},
@@ -98,7 +98,7 @@ TEST_F(OptionsWindowTest, ControlsMenuAndTimerAsDesigned) {
 
 TEST_F(OptionsWindowTest, OpeningLoadsTheListAndOffersTheCommandLinePath) {
     host.command = "  \"" + dir("Work") + "/\"  ";
-    frm_Options& w = open({"/a", "  ", "/b"});
+    DirectoryListEditor& w = open({"/a", "  ", "/b"});
     EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/b", dir("Work")}));
     EXPECT_EQ(w.combo_RegStored->currentIndex(), 2);
     EXPECT_EQ(w.txt_PathEdit->text(), dir("Work"));
@@ -113,7 +113,7 @@ TEST_F(OptionsWindowTest, OpeningLoadsTheListAndOffersTheCommandLinePath) {
 }
 
 TEST_F(OptionsWindowTest, EnterAndLineBreaksLeaveTheTextAndCaret) {
-    frm_Options& w = open({});
+    DirectoryListEditor& w = open({});
     ModalAnswers answers;
     w.txt_PathEdit->setText("C:\\Work");
     w.txt_PathEdit->setCursorPosition(7);
@@ -133,7 +133,7 @@ TEST_F(OptionsWindowTest, EnterAndLineBreaksLeaveTheTextAndCaret) {
 }
 
 TEST_F(OptionsWindowTest, ButtonsFollowTheEditTextAndCheckAndOpenReport) {
-    frm_Options& w = open({dir("Work")});
+    DirectoryListEditor& w = open({dir("Work")});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
     const auto enabled = [&w] {
@@ -174,7 +174,7 @@ TEST_F(OptionsWindowTest, ButtonsFollowTheEditTextAndCheckAndOpenReport) {
 }
 
 TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
-    frm_Options& w = open({dir("Work")});
+    DirectoryListEditor& w = open({dir("Work")});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
     const auto add = [&w](const QString& text) {
@@ -220,7 +220,7 @@ TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
 }
 
 TEST_F(OptionsWindowTest, UpdateRemovesOrReplacesTheSelectedEntry) {
-    frm_Options& w = open({"/a", dir("Work"), "/c"});
+    DirectoryListEditor& w = open({"/a", dir("Work"), "/c"});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
     w.combo_RegStored->setCurrentIndex(1);
@@ -262,7 +262,7 @@ TEST_F(OptionsWindowTest, UpdateRemovesOrReplacesTheSelectedEntry) {
 }
 
 TEST_F(OptionsWindowTest, DropsTakeOneFolderOnly) {
-    frm_Options& w = open({"/a"});
+    DirectoryListEditor& w = open({"/a"});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
     // Whether the window took the drag; then it is dropped.
@@ -306,7 +306,7 @@ TEST_F(OptionsWindowTest, DropsTakeOneFolderOnly) {
 TEST_F(OptionsWindowTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
-        frm_Options& w = open({"/a"});
+        DirectoryListEditor& w = open({"/a"});
         w.txt_PathEdit->setText("/b");
         w.combo_RegStored->addItem("/b");
         if (way == 0)
@@ -323,7 +323,7 @@ TEST_F(OptionsWindowTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
 }
 
 TEST_F(OptionsWindowTest, SaveStoresTheListAndSetsDoIt) {
-    frm_Options& w = open({"/a"});
+    DirectoryListEditor& w = open({"/a"});
     w.AllToList("  /b\\\\ ");
     w.AllToList("\\");
     w.combo_RegStored->addItem("/a");
@@ -337,7 +337,7 @@ TEST_F(OptionsWindowTest, SaveStoresTheListAndSetsDoIt) {
 TEST_F(OptionsWindowTest, HiddenMenuOnShiftCtrlRightClickAndItsEntries) {
     host.testMode = true;
     host.hiddenMenu = true;
-    frm_Options& w = open({"/a"});
+    DirectoryListEditor& w = open({"/a"});
     EXPECT_TRUE(w.menu_TestingMode->isChecked());
 
     const QPoint at(30, 60);
