@@ -94,8 +94,10 @@ TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
         // A default without a button is still the answer.
         {"&Yes|&No", 5, Qt::Key_Escape, -1, 5, {"&Yes", "&No"}},
         {"&OK", 1, Close, 0, 1, {"&OK"}},
-        // Empty captions are numbered; a trailing "|" adds no button; none at all gives "&Ok".
+        // Empty captions are numbered; a trailing "|" adds no button; only an empty list keeps
+        // the design "&Ok", a list of blanks is one empty caption.
         {"", 0, Close, 0, 0, {"&Ok"}},
+        {"   ", 0, Close, 0, 0, {"Button &1"}},
         {"  &One |  | &Three | ", 0, Close, 0, 0, {"&One", "Button &2", "&Three"}},
         {"&A||", 0, Close, 0, 0, {"&A", "Button &2"}},
     };
