@@ -36,7 +36,7 @@ QString RunningProcessInfo(int index) {
 int countCopiesIn(const QStringList& names, const QString& executableWithSuffix) {
     int count = 0;
     for (const QString& name : names) {
-        if (name.startsWith(executableWithSuffix, Qt::CaseSensitive))
+        if (name == executableWithSuffix)
             ++count;
     }
     return count;

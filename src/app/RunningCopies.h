@@ -13,8 +13,8 @@ QString RunningProcessInfo(int index);
 // The same over a given walk (nothing when the list could not be taken).
 QString processInfoFrom(const std::optional<QStringList>& walk, int index);
 
-// Processes whose executable name begins with the program's name + the platform's suffix,
-// letter case counting.
+// Processes whose executable name is exactly the program's name + the platform's suffix
+// ("pathwick-helper" or "pathwick2" is another program).
 int CountRunningCopies();
 int countCopiesIn(const QStringList& names, const QString& executableWithSuffix);
 

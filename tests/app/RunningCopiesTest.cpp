@@ -24,17 +24,17 @@ TEST(RunningCopies, ProcessInfoAndCountComeFromOneWalk) {
     // No list at all: the count reads as the empty name list, not as " 0".
     EXPECT_EQ(processInfoFrom(std::nullopt, -1), "");
 
-    // Letter case counts; the name must begin the entry, which may go on.
+    // Only the exact name counts: letter case, a prefix or a longer name make another program.
     FakePlatform fakes;
     const std::pair<QStringList, int> counts[] = {{{"bash", "Xvfb"}, 0},
                                                   {{"bash", Own, "Xvfb"}, 1},
                                                   {{Own, "bash", Own}, 2},
-                                                  {{Own.toUpper(), "x" + Own, Own + "-old"}, 1}};
+                                                  {{Own.toUpper(), "x" + Own, Own + "-helper", Own + "2", Own}, 1}};
     for (const auto& [names, expected] : counts) {
         fakes.processes->names = names;
         EXPECT_EQ(CountRunningCopies(), expected) << names.join(' ').toStdString();
     }
-    EXPECT_EQ(RunningProcessInfo(3), Own + "-old");
+    EXPECT_EQ(RunningProcessInfo(3), Own + "-helper");
     fakes.processes->names = std::nullopt;
     EXPECT_EQ(CountRunningCopies(), 0);
     EXPECT_EQ(RunningProcessInfo(-1), "");
