@@ -29,6 +29,13 @@ bool isDotName(const QString& path) {
     return QFileInfo(QDir::cleanPath(path)).fileName().startsWith(u'.');
 }
 
+// What the recycle-bin token expands to: the trash stands for the recycle bin whether or not
+// anything has been trashed yet (the folder appears with the first file).
+bool isTrashFolder(const QString& path, const QString& trash) {
+    const QString trimmed = path.trimmed();
+    return !trimmed.isEmpty() && QDir::cleanPath(trimmed) == QDir::cleanPath(trash);
+}
+
 } // namespace
 
 int attributeWord(const QString& path) {
@@ -101,9 +108,10 @@ QString DirectoryInfo(const QString& dirPath, bool* isOk, QString* moreInfo) {
 
     const QString lowered = dirPath.trimmed().toLower();
     const QString recycleBinUnder = QString::fromLatin1(texts::RecycleBinUnder);
-    if (lowered.endsWith(recycleBinUnder) &&
-        lowered ==
-            platform::environmentValue(QStringLiteral("SystemDrive")).toLower() + recycleBinUnder)
+    if ((lowered.endsWith(recycleBinUnder) &&
+         lowered == platform::environmentValue(QStringLiteral("SystemDrive")).toLower() +
+                        recycleBinUnder) ||
+        isTrashFolder(dirPath, userFolderPath(UserFolder::RecycleBin)))
         verdict = {true, QString::fromLatin1(texts::RecycleBinDirectory),
                    QString::fromLatin1(texts::RecycleBinInfo)};
     const QString network = QString::fromLatin1(texts::NetworkPlaces).toLower();
@@ -128,6 +136,8 @@ bool OpenDir(const QString& path, PathExpander& expander) {
     QString entry = path.trimmed();
     if (entry.mid(1, 26).compare(QLatin1String(texts::RecycleBinFolder), Qt::CaseInsensitive) == 0)
         entry = QString::fromLatin1(texts::RecycleBinToken) + entry.mid(27);
+    else if (isTrashFolder(entry, expander.folder(UserFolder::RecycleBin)))
+        entry = QString::fromLatin1(texts::RecycleBinToken);
     if (entry.trimmed().compare(QLatin1String(texts::RecycleBinToken), Qt::CaseInsensitive) == 0)
         return OpenWithShell(QString::fromLatin1(texts::RecycleBinPlace), QString(), 0) ==
                platform::ShellResult::Success;

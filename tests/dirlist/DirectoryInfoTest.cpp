@@ -94,6 +94,29 @@ TEST(DirectoryClassification, NetworkPlacesAndTheRecycleBinFolderOverride) {
 
 using OpenDirTest = DirListTest;
 
+// The editor classifies what the token expands to; the trash folder is the recycle bin whether
+// the account has trashed anything yet or not, as the opening run treats it.
+TEST_F(OpenDirTest, TheTrashFolderIsTheRecycleBinBeforeItExists) {
+    for (const bool exists : {false, true}) {
+        SCOPED_TRACE(exists);
+        if (exists)
+            ASSERT_TRUE(QDir().mkpath(folders.trash()));
+        bool isOk = false;
+        QString moreInfo;
+        EXPECT_EQ(DirectoryInfo(RealPathFromStr(" :recyclebin:\\ "), &isOk, &moreInfo),
+                  "System recycle bin directory.");
+        EXPECT_TRUE(isOk);
+        EXPECT_EQ(moreInfo, "recycle bin");
+        fakes.shell->calls.clear();
+        EXPECT_TRUE(OpenDir(RealPathFromStr(":RecycleBin:")));
+        EXPECT_EQ(fakes.shell->targets(), QStringList{"shell:RecycleBinFolder"});
+    }
+    // A folder inside it is an ordinary path.
+    bool isOk = true;
+    DirectoryInfo(folders.trash() + "/Sub", &isOk);
+    EXPECT_FALSE(isOk);
+}
+
 TEST_F(OpenDirTest, RecycleBinFoldersOnAnyDriveOpenTheShellsRecycleBin) {
     for (const char* entry : {"C:\\$Recycle.Bin\\Recycle Bin", " d:\\$RECYCLE.BIN\\RECYCLE BIN ",
                               ":recyclebin:", "  :RecycleBin:  "})
