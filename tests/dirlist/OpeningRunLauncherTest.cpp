@@ -97,5 +97,29 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
     platform::reset();
 }
 
+// An opener without a handler for the trash (xdg-open exits 3 or 4 then) has shown nothing: the
+// entry is a failure. One that is still busy after a while is showing it.
+TEST(OpeningRunThroughTheLauncher, TheRecycleBinCountsOnlyWhenTheOpenerSaysSo) {
+    TempStore store;
+    TempUserFolders folders;
+    QTemporaryDir scratch;
+    const QString opener = scratch.filePath("opener.sh");
+    ScopedEnvironment environment;
+    environment.set("PATHWICK_OPENER", opener.toLocal8Bit());
+    ASSERT_TRUE(saveStoredEntries({":RecycleBin:"}, Moment));
+    const std::pair<QByteArray, bool> openers[] = {
+        {"exit 0", true}, {"exit 4", false}, {"kill -9 $$", false}, {"exec sleep 4", true}};
+    for (const auto& [body, opened] : openers) {
+        SCOPED_TRACE(body.toStdString());
+        writeBytes(opener, "#!/bin/sh\n" + body + "\n");
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        platform::reset();
+        const OpeningRunResult run = runOpeningRun("");
+        EXPECT_EQ(run.opened, opened ? 1 : 0);
+        EXPECT_EQ(run.allOpened, opened);
+    }
+    platform::reset();
+}
+
 } // namespace
 } // namespace pathwick::test

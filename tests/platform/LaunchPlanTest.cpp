@@ -37,6 +37,9 @@ struct FakeMachine {
 LaunchPlan opens(const QString& what, const QString& folderToCreate = {}) {
     return {Action::Start, "opener", {what}, folderToCreate, ShellResult::NoAssociation};
 }
+LaunchPlan asks(const QString& place) {
+    return {Action::StartAndAsk, "opener", {place}, {}, ShellResult::NoAssociation};
+}
 LaunchPlan starts(const QString& program, const QStringList& arguments, int result) {
     return {Action::Start, program, arguments, {}, result};
 }
@@ -99,8 +102,8 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
          starts("/usr/bin/gedit", {"/home/ann/notes.txt"}, ShellResult::FileNotFound)},
         {"/opt/win/notepad.exe", "", starts("/opt/win/notepad.exe", {}, ShellResult::AccessDenied)},
         // Shell locations and the Windows programs the program names.
-        {"shell:RecycleBinFolder", "", opens("trash:///")},
-        {"SHELL:recyclebinfolder", "", opens("trash:///")},
+        {"shell:RecycleBinFolder", "", asks("trash:///")},
+        {"SHELL:recyclebinfolder", "", asks("trash:///")},
         {"shell:NetworkPlacesFolder", "", opens("network:///")},
         {"shell:NetworkPlacesFolder\\", "", opens("network:///")},
         {"shell:Startup", "", fails(ShellResult::NoAssociation)},

@@ -22,6 +22,11 @@ LaunchPlan open(const LaunchEnvironment& environment, const QString& what) {
     return {Action::Start, environment.opener, {what}, {}, ShellResult::NoAssociation};
 }
 
+// The opener's answer counts: without a handler for the place it shows nothing and says so.
+LaunchPlan ask(const LaunchEnvironment& environment, const QString& place) {
+    return {Action::StartAndAsk, environment.opener, {place}, {}, ShellResult::NoAssociation};
+}
+
 LaunchPlan openPath(const LaunchEnvironment& environment, const QString& path) {
     if (path.isEmpty() || !(environment.isDirectory(path) || environment.isFile(path)))
         return fail(ShellResult::FileNotFound);
@@ -59,7 +64,7 @@ std::optional<LaunchPlan> planNamed(const QString& target, const QString& parame
                                     const LaunchEnvironment& environment) {
     const QString lower = target.toLower();
     if (lower == u"shell:recyclebinfolder" || lower == u"shell:recyclebinfolder\\")
-        return open(environment, QStringLiteral("trash:///"));
+        return ask(environment, QStringLiteral("trash:///"));
     if (lower == u"shell:networkplacesfolder" || lower == u"shell:networkplacesfolder\\")
         return open(environment, QStringLiteral("network:///"));
     if (lower.startsWith(u"shell:"))

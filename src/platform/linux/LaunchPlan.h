@@ -25,6 +25,7 @@ LaunchEnvironment systemLaunchEnvironment();
 struct LaunchPlan {
     enum class Action {
         Start,              // start `program` with `arguments`, detached
+        StartAndAsk,        // the same, but its exit status is the answer (0 is success)
         CloseFolderWindows, // ask the file manager's folder windows to close
         Nothing,            // nothing to do on this system; counts as done
         Fail                // give `result` back
@@ -33,7 +34,8 @@ struct LaunchPlan {
     QString program;
     QStringList arguments;
     QString folderToCreate; // made before the start when missing
-    // Fail: the result. Start: the result when the program cannot be started.
+    // Fail: the result. Start: the result when the program cannot be started (StartAndAsk:
+    // also when it reports a failure).
     int result = 0;
 };
 

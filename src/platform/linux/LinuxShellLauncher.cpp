@@ -13,16 +13,44 @@ namespace {
 
 std::atomic<int> launchSequence{0};
 
-bool startDetached(const QString& program, const QStringList& arguments) {
+// How long an opener may take to say whether it could show a place. One still running after
+// that is showing it (a plain xdg-open waits for the file manager it started).
+constexpr int AnswerWaitMs = 2000;
+
+void prepare(QProcess& process, const QString& program, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATHWICK_LAUNCH_SEQUENCE"),
                        QString::number(++launchSequence));
-    QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
     process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
+}
+
+bool startDetached(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    prepare(process, program, arguments);
     return process.startDetached();
+}
+
+// Waits without an event loop, so no timer of the program fires in the middle of a command.
+bool startAndAsk(const QString& program, const QStringList& arguments) {
+    auto* process = new QProcess;
+    prepare(*process, program, arguments);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    if (!process->waitForFinished(AnswerWaitMs)) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool succeeded =
+        process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return succeeded;
 }
 
 } // namespace
@@ -38,6 +66,8 @@ int LinuxShellLauncher::open(const QString& target, const QString& parameters, S
         if (!plan.folderToCreate.isEmpty())
             QDir().mkpath(plan.folderToCreate);
         return startDetached(plan.program, plan.arguments) ? ShellResult::Success : plan.result;
+    case LaunchPlan::Action::StartAndAsk:
+        return startAndAsk(plan.program, plan.arguments) ? ShellResult::Success : plan.result;
     case LaunchPlan::Action::CloseFolderWindows:
         return folderWindows().closeAll() ? ShellResult::Success : ShellResult::NoAssociation;
     case LaunchPlan::Action::Nothing:
