@@ -61,7 +61,10 @@ QString chooseFile(QWidget* owner, const char* title, QFileDialog::AcceptMode mo
 
 QMessageBox::StandardButton askAboutFile(QWidget* owner, const QString& question,
                                          QMessageBox::StandardButtons buttons) {
-    return showMessage(owner, QMessageBox::Warning, text(NotFoundTitle), question, buttons);
+    // Where "Yes" replaces data, Enter must answer "No".
+    const QMessageBox::StandardButton safe =
+        buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::NoButton;
+    return showMessage(owner, QMessageBox::Warning, text(NotFoundTitle), question, buttons, safe);
 }
 
 } // namespace

@@ -48,6 +48,8 @@ TEST_F(ListFileCommandsTest, ExportProposesADatedListFileInDocumentsAndAsksBefor
     EXPECT_EQ(seen[2].text, "Warning:\r\nFile; chosen.dirl already exists.");
     EXPECT_EQ(seen[2].icon, QMessageBox::Warning);
     EXPECT_EQ(seen[2].buttons, QMessageBox::Yes | QMessageBox::No);
+    // Enter must not replace a file.
+    EXPECT_EQ(seen[2].defaultButton, QMessageBox::No);
     EXPECT_TRUE(seen[3].isFileDialog);
     EXPECT_EQ(readBytes(file("chosen.dirl")), "keep me");
     answers.choose(file("chosen.dirl")).press(QMessageBox::Yes);
@@ -78,6 +80,7 @@ TEST_F(ListFileCommandsTest, ImportAsksForMissingFilesAndSizesOutside10To20000By
     EXPECT_EQ(answers.seen().at(5).text, "File; 9\r\nsize is 9 bytes.\r\nThis may be an invalid "
                                          "file!\r\nLoad list from this file anyway?");
     EXPECT_EQ(answers.seen().at(5).buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(answers.seen().at(5).defaultButton, QMessageBox::No);
     EXPECT_TRUE(answers.seen().at(6).isFileDialog);
     EXPECT_EQ(storedEntries(), QStringList{"/stored"});
 
