@@ -99,8 +99,9 @@ using OpenDirTest = DirListTest;
 TEST_F(OpenDirTest, TheTrashFolderIsTheRecycleBinBeforeItExists) {
     for (const bool exists : {false, true}) {
         SCOPED_TRACE(exists);
-        if (exists)
+        if (exists) {
             ASSERT_TRUE(QDir().mkpath(folders.trash()));
+        }
         bool isOk = false;
         QString moreInfo;
         EXPECT_EQ(DirectoryInfo(RealPathFromStr(" :recyclebin:\\ "), &isOk, &moreInfo),
