@@ -146,3 +146,13 @@ TEST(LaunchPlan, TaskManagerIsTheFirstInstalledSystemMonitor) {
     machine.onPath.clear();
     EXPECT_EQ(describe(machine.plan("Taskmgr.exe")), describe(fails(ShellResult::FileNotFound)));
 }
+
+TEST(LaunchPlan, StartupAppsIsTheDesktopsToolOrElseTheAutostartFolder) {
+    FakeMachine machine;
+    machine.onPath.insert("kcmshell5");
+    EXPECT_EQ(describe(machine.plan("ms-settings:startupapps")),
+              describe(starts("/usr/bin/kcmshell5", {"autostart"}, ShellResult::FileNotFound)));
+    machine.onPath.insert("xfce4-session-settings");
+    EXPECT_EQ(describe(machine.plan("MS-Settings:StartupApps")),
+              describe(starts("/usr/bin/xfce4-session-settings", {}, ShellResult::FileNotFound)));
+}

@@ -52,6 +52,30 @@ LaunchPlan openSystemMonitor(const LaunchEnvironment& environment) {
     return fail(ShellResult::FileNotFound);
 }
 
+// The desktop's own start-up applications tool where one is installed, else the folder it edits.
+LaunchPlan openStartupSettings(const LaunchEnvironment& environment) {
+    static const struct {
+        const char* program;
+        const char* argument;
+    } tools[] = {{"gnome-session-properties", nullptr},
+                 {"xfce4-session-settings", nullptr},
+                 {"mate-session-properties", nullptr},
+                 {"cinnamon-session-properties", nullptr},
+                 {"lxqt-config-session", nullptr},
+                 {"kcmshell6", "kcm_autostart"},
+                 {"kcmshell5", "autostart"}};
+    for (const auto& tool : tools) {
+        const QString path = environment.findProgram(QString::fromLatin1(tool.program));
+        if (path.isEmpty())
+            continue;
+        QStringList arguments;
+        if (tool.argument != nullptr)
+            arguments.append(QString::fromLatin1(tool.argument));
+        return {Action::Start, path, arguments, {}, ShellResult::FileNotFound};
+    }
+    return openAutostartFolder(environment);
+}
+
 bool namesImage(const QStringList& arguments, QLatin1StringView image) {
     for (const QString& argument : arguments)
         if (argument.compare(image, Qt::CaseInsensitive) == 0)
@@ -70,7 +94,7 @@ std::optional<LaunchPlan> planNamed(const QString& target, const QString& parame
     if (lower.startsWith(u"shell:"))
         return fail(ShellResult::NoAssociation);
     if (lower == u"ms-settings:startupapps")
-        return openAutostartFolder(environment);
+        return openStartupSettings(environment);
     if (lower.contains(u'/'))
         return std::nullopt;
 
