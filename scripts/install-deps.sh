@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev libx11-dev libxtst-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils
+  desktop-file-utils
 )
 
 missing=()
