@@ -1,0 +1,209 @@
+#include "ShutdownFixture.h"
+#include "common/MessageWindow.h"
+#include "shutdown/ShutdownCountdown.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace pathwick {
+namespace {
+
+using test::ShutdownTest;
+
+TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
+    widgets.times.at(0)->trigger();
+    EXPECT_EQ(command->calls, QStringList{"-a"});
+    EXPECT_TRUE(widgets.warningPicture->isVisible());
+    EXPECT_TRUE(widgets.display->isVisible());
+    EXPECT_EQ(widgets.display->text(), "60 minutes untli 4:00pm");
+    EXPECT_EQ(widgets.warningPicture->toolTip(), "Computer shutdown\r\nat 4:00pm\r\nUnsave data will be lost.");
+    EXPECT_FALSE(startItemsEnabled());
+    EXPECT_TRUE(widgets.abort->isEnabled());
+
+    tickMinutes(1);
+    EXPECT_EQ(widgets.display->text(), "59 minutes untli 4:00pm");
+    tickMinutes(57);
+    EXPECT_FALSE(window.isMaximized());
+    tickMinutes(1);
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_TRUE(widgets.displayInfo->toPlainText().startsWith("Shutting down this computer."));
+    EXPECT_EQ(widgets.displayInfo->palette().color(QPalette::Base), QColor(255, 127, 127));
+    EXPECT_EQ(widgets.displayInfo->font().pointSize(), 24);
+    EXPECT_EQ(command->calls.size(), 1);
+
+    tickMinutes(1);
+    EXPECT_EQ(command->calls, (QStringList{"-a", "-a", "-s -f"}));
+    EXPECT_FALSE(controller->countdownRunning());
+    EXPECT_FALSE(widgets.warningPicture->isVisible());
+    EXPECT_FALSE(widgets.display->isVisible());
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(controller->shutdownTimeText(), "--:--");
+    EXPECT_GE(refills, 1);
+}
+
+TEST_F(ShutdownTest, RestartAndPoliteShutdownAtTheEnd) {
+    write(catalogue::ShutdownReboot, true);
+    write(catalogue::NoWarningsComputerShutdown, false);
+    controller->StartShutdown(0, 1);
+    tickMinutes(1);
+    EXPECT_EQ(command->calls.last(), "-r");
+}
+
+TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystem) {
+    write(catalogue::ThisAppControlsShutdown, false);
+    write(catalogue::ShutdownReboot, true);
+    EXPECT_TRUE(controller->StartShutdown(1, 1));
+    ASSERT_EQ(command->calls.size(), 2);
+    EXPECT_EQ(command->calls.at(1),
+              "-r -t 3660 -c \"Computer shutdown in one hour and 1 minute at 4:01pm\r\n"
+              "Unsaved data will be lost.\" -f");
+    EXPECT_FALSE(controller->countdownRunning());
+    EXPECT_TRUE(widgets.warningPicture->isVisible());
+    EXPECT_TRUE(widgets.abort->isEnabled());
+}
+
+TEST_F(ShutdownTest, ARefusedShutdownIsShownAndNothingCountsDown) {
+    for (const bool controls : {true, false}) {
+        write(catalogue::ThisAppControlsShutdown, controls);
+        command->refuse("Access denied");
+        test::MessageBoxAnswer answer;
+        EXPECT_FALSE(controller->StartShutdown(1, 0));
+        EXPECT_TRUE(answer.shown);
+        EXPECT_TRUE(answer.text.contains("Access denied")) << answer.text.toStdString();
+        EXPECT_EQ(answer.title, "Pathwick - Computer shutdown refused:");
+        EXPECT_FALSE(controller->countdownRunning());
+        EXPECT_FALSE(widgets.warningPicture->isVisible());
+        EXPECT_EQ(widgets.display->text(), "Shutdown timer is off");
+        EXPECT_TRUE(startItemsEnabled());
+        EXPECT_FALSE(widgets.abort->isEnabled());
+    }
+}
+
+TEST_F(ShutdownTest, AbortRestoresTheMenus) {
+    controller->StartShutdown(2, 0);
+    tickMinutes(119);
+    ASSERT_TRUE(window.isMaximized());
+    {
+        test::MessageBoxAnswer answer;
+        widgets.abort->trigger();
+        EXPECT_EQ(answer.text, "Computer shutdown has been aborted.");
+    }
+    EXPECT_FALSE(controller->countdownRunning());
+    EXPECT_TRUE(startItemsEnabled());
+    EXPECT_FALSE(widgets.abort->isEnabled());
+    EXPECT_FALSE(widgets.warningPicture->isVisible());
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(widgets.displayInfo->palette().color(QPalette::Base),
+              QApplication::palette(widgets.displayInfo).color(QPalette::Base));
+    tickMinutes(5);
+    EXPECT_EQ(command->calls, QStringList{"-a"});
+}
+
+TEST_F(ShutdownTest, AFailedSystemAbortSaysSoAndKeepsThePendingShutdown) {
+    write(catalogue::ThisAppControlsShutdown, false);
+    controller->StartShutdown(3, 0);
+    command->refuse("Not permitted");
+    test::MessageBoxAnswer answer;
+    widgets.abort->trigger();
+    EXPECT_EQ(answer.title, "Pathwick - Computer shutdown not aborted:");
+    EXPECT_TRUE(answer.text.contains("Not permitted"));
+    EXPECT_TRUE(widgets.warningPicture->isVisible());
+    EXPECT_TRUE(widgets.abort->isEnabled());
+}
+
+TEST_F(ShutdownTest, ASecondStartBeginsAfresh) {
+    controller->StartShutdown(1, 0);
+    tickMinutes(30);
+    controller->StartShutdown(0, 10);
+    EXPECT_EQ(controller->countdown().minutesLeft(), 10);
+    EXPECT_EQ(widgets.display->text(), "10 minutes untli 3:40pm");
+}
+
+TEST_F(ShutdownTest, UserTimeItem) {
+    widgets.shutdownMenu->aboutToShow();
+    EXPECT_EQ(widgets.times.at(8)->text(), "Shut&down in 5 hours (See options)");
+    widgets.times.at(8)->trigger(); // no stored minutes: the item adds 5
+    EXPECT_EQ(controller->countdown().minutesLeft(), 5 * 60 + 5);
+
+    write(catalogue::UserShutdownTimeHours, 0);
+    write(catalogue::UserShutdownTimeMinutes, 0);
+    controller->StartShutdown(0, 0); // nothing set counts a full hour
+    EXPECT_EQ(controller->countdown().minutesLeft(), 60);
+    EXPECT_EQ(widgets.display->text(), "60 minutes untli 4:00pm");
+}
+
+TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
+    probe->answer = true;
+    int button = -1;
+    QString caption;
+    test::ModalWatcher watcher([&](QWidget* modal) {
+        auto* message = qobject_cast<frm_MessageWindow*>(modal);
+        ASSERT_NE(message, nullptr);
+        caption = message->windowTitle();
+        message->com_Button.at(0)->click();
+        button = 0;
+    });
+    controller->resetAtLoad();
+    controller->checkPendingAtStartUp();
+    EXPECT_EQ(button, 0);
+    EXPECT_EQ(caption, "Pathwick - Shutdown /a");
+    EXPECT_EQ(command->calls, QStringList{"-a"});
+    // The probe still answers pending, so only the abort stays open.
+    EXPECT_FALSE(startItemsEnabled());
+    EXPECT_TRUE(widgets.abort->isEnabled());
+}
+
+TEST_F(ShutdownTest, CommandLineRequests) {
+    controller->runRequest("?HoursMinutes=1,30", "?HoursMinutes=1:30");
+    EXPECT_EQ(controller->countdown().minutesLeft(), 90);
+    EXPECT_FALSE(startItemsEnabled());
+
+    {
+        test::MessageBoxAnswer aborted;
+        controller->menu_ShutdownAbort_Click();
+    }
+    command->calls.clear();
+    test::MessageBoxAnswer answer;
+    controller->runRequest("?HoursMinutes=1,2,3,4", "?HoursMinutes=1,2,3,4");
+    EXPECT_EQ(answer.title, "Pathwick - Syntax error:");
+    EXPECT_TRUE(command->calls.isEmpty());
+    EXPECT_FALSE(controller->countdownRunning());
+}
+
+TEST_F(ShutdownTest, RebootSchedule) {
+    WriteSetting("HKEY_CURRENT_USER", "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                 "Pathwick", "S", "/usr/bin/pathwick");
+    write(catalogue::RebootEveryHourIndex, qint16(6));
+    write(catalogue::RebootEveryHours, qint16(12));
+    write(catalogue::RebootEveryMinutes, qint16(30));
+    write(catalogue::RebootEveryAmPm, qint16(0));
+    *clock = test::FakeClock(QDateTime(QDate(2026, 12, 5), QTime(0, 27)));
+    controller->StartRebootTimer();
+    EXPECT_TRUE(controller->rebootStarted());
+    EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3);
+    EXPECT_EQ(widgets.timeString->text(), "Shutdown at 12:30am");
+
+    clock->advanceMinutes(10);
+    controller->StartRebootTimer(); // the schedule's shutdown stands
+    EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3 - 10);
+
+    write(catalogue::RebootEveryHourIndex, qint16(0));
+    test::MessageBoxAnswer answer;
+    controller->StartRebootTimer();
+    EXPECT_FALSE(controller->rebootStarted());
+    EXPECT_FALSE(controller->countdownRunning());
+}
+
+TEST_F(ShutdownTest, ShutdownHelpWritesTheSystemsTextAndOpensIt) {
+    command->answer.output = "Usage: shutdown [OPTIONS...] [TIME] [WALL...]\n";
+    widgets.help->trigger();
+    EXPECT_EQ(command->calls, QStringList{"/?"});
+    ASSERT_EQ(fakes.shell->calls.size(), 1);
+    QFile help(fakes.shell->calls.first().target);
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    EXPECT_EQ(help.readAll(), "Usage: shutdown [OPTIONS...] [TIME] [WALL...]\n");
+    help.remove();
+}
+
+} // namespace
+} // namespace pathwick

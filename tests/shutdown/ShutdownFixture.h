@@ -1,0 +1,99 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "platform/fake/FakePlatform.h"
+#include "settings/ProgramSettings.h"
+#include "settings/Settings.h"
+#include "shutdown/PendingShutdown.h"
+#include "shutdown/ShutdownCommand.h"
+#include "shutdown/ShutdownController.h"
+#include "shutdown/ShutdownCountdown.h"
+#include "support/ModalDialogs.h"
+#include "support/TempStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pathwick::test {
+
+// Records the parameter strings and answers with the outcome the test sets.
+class FakeShutdownCommand : public ShutdownCommand {
+public:
+    QStringList calls;
+    ShutdownOutcome answer{true, QString(), QString()};
+    ShutdownOutcome run(const QString& windowsParameters) override {
+        calls.append(windowsParameters);
+        return answer;
+    }
+    void refuse(const QString& words) { answer = {false, QString(), words}; }
+};
+
+class FakeProbe : public PendingShutdownProbe {
+public:
+    bool answer = false;
+    int asked = 0;
+    bool pending() override {
+        ++asked;
+        return answer;
+    }
+};
+
+// A window with the shutdown menu the main window has, driven by a controller over fakes.
+class ShutdownTest : public ::testing::Test {
+protected:
+    TempStore store;
+    platform::fake::FakePlatform fakes;
+    std::shared_ptr<FakeClock> clock =
+        std::make_shared<FakeClock>(QDateTime(QDate(2026, 12, 5), QTime(15, 0)));
+    std::shared_ptr<FakeShutdownCommand> command = std::make_shared<FakeShutdownCommand>();
+    std::shared_ptr<FakeProbe> probe = std::make_shared<FakeProbe>();
+    QMainWindow window;
+    ShutdownWidgets widgets;
+    int refills = 0;
+    std::unique_ptr<ShutdownController> controller;
+
+    void SetUp() override {
+        QApplication::setQuitOnLastWindowClosed(false);
+        widgets.window = &window;
+        widgets.displayInfo = new QPlainTextEdit(&window);
+        window.setCentralWidget(widgets.displayInfo);
+        widgets.warningPicture = new QWidget(&window);
+        widgets.warningPicture->hide();
+        widgets.shutdownMenu = window.menuBar()->addMenu("&Shutdown");
+        widgets.options = widgets.shutdownMenu->addAction("Shutdown &options");
+        widgets.abort = widgets.shutdownMenu->addAction("Shutdown &abort");
+        for (int i = 0; i < 9; ++i)
+            widgets.times.append(widgets.shutdownMenu->addAction("time"));
+        widgets.timeString = widgets.shutdownMenu->addAction("Shutdown a&t [Select time]");
+        widgets.help = widgets.shutdownMenu->addAction("Shutdown &Help");
+        widgets.display = window.menuBar()->addAction("Shutdown timer is off");
+        widgets.refillDisplayInfo = [this] { ++refills; };
+        window.show();
+        controller = std::make_unique<ShutdownController>(widgets,
+                                                          ShutdownServices{command, probe, clock});
+    }
+
+    // One simulated minute of the countdown.
+    void tickMinutes(int minutes) {
+        for (int i = 0; i < minutes; ++i) {
+            clock->advanceMinutes(1);
+            controller->countdown().tick();
+        }
+    }
+
+    bool startItemsEnabled() const {
+        for (QAction* item : widgets.times)
+            if (!item->isEnabled())
+                return false;
+        return widgets.timeString->isEnabled() && widgets.options->isEnabled();
+    }
+};
+
+} // namespace pathwick::test
