@@ -29,8 +29,10 @@ const QByteArray Utf8Bom("\xEF\xBB\xBF");
 const QByteArray Utf16LeBom("\xFF\xFE");
 const QByteArray Utf16BeBom("\xFE\xFF");
 
+// The file's own mark is cut off before; a U+FEFF after it belongs to the first line.
 QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes) {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless |
+                                         QStringConverter::Flag::ConvertInitialBom);
     return decoder(bytes);
 }
 
@@ -66,8 +68,13 @@ QString fromWindows1252(const QByteArray& bytes) {
 QByteArray encodeListFile(const QStringList& lines) {
     const QString text =
         lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    if (fitsWindows1252(text))
-        return toWindows1252(text);
+    // Windows-1252 bytes can read as something else ("Ã©" is valid UTF-8, "ÿþ" a UTF-16
+    // mark); such text goes out as UTF-8 too.
+    if (fitsWindows1252(text)) {
+        QByteArray western = toWindows1252(text);
+        if (decodeListFile(western) == text)
+            return western;
+    }
     return Utf8Bom + text.toUtf8();
 }
 

@@ -6,9 +6,9 @@
 
 namespace pathwick {
 
-// List files are written in Windows-1252 when every character has a byte there, so the
-// Windows program can read them; otherwise in UTF-8 with a byte-order mark, so no path is
-// lost. Every line ends in CR LF.
+// List files are written in Windows-1252 when every character has a byte there and the
+// bytes read back as the same text, so the Windows program can read them; otherwise in UTF-8
+// with a byte-order mark, so no path is lost. Every line ends in CR LF.
 QByteArray encodeListFile(const QStringList& lines);
 
 // A byte-order mark (UTF-8, UTF-16) or valid UTF-8 decides the encoding; anything else is

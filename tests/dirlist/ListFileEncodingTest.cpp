@@ -14,6 +14,9 @@ TEST(ListFileEncoding, ReadsWindows1252AndUtf8AndUtf16) {
         {"\xEF\xBB\xBF\xC3\xA9", "\u00e9"},
         {QByteArray("\xFF\xFE\x41\x00\xB9\x00", 6), "A\u00b9"},
         {QByteArray("\xFE\xFF\x00\x41\x00\xB9", 6), "A\u00b9"},
+        // Only the first mark is the file's; a second one is the first line's character.
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", QStringLiteral("\ufeffx")},
+        {QByteArray("\xFF\xFE\xFF\xFE\x41\x00", 6), QStringLiteral("\ufeffA")},
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodeListFile(bytes), text) << bytes.toHex().toStdString();
@@ -29,6 +32,21 @@ TEST(ListFileEncoding, EveryWindows1252ByteRoundTrips) {
     EXPECT_EQ(toWindows1252(text), all);
     EXPECT_FALSE(fitsWindows1252("\u65e5"));
     EXPECT_FALSE(fitsWindows1252(QString(QChar(0x80)))); // a C1 control 1252 gives a glyph
+}
+
+TEST(ListFileEncoding, WhatIsWrittenReadsBackTheSame) {
+    const QStringList cases[] = {
+        {"C:\\Caf\u00e9", "\u20ac"},         // Windows-1252
+        {"/home/\u65e5\u672c"},              // UTF-8
+        {"\u00c3\u00a9"},                     // 1252 bytes C3 A9 are valid UTF-8
+        {"\u00ff\u00feA", "b"},               // 1252 bytes FF FE are a UTF-16 mark
+        {"\u00ef\u00bb\u00bfx"},              // 1252 bytes of the UTF-8 mark
+        {QStringLiteral("\ufeffx"), "y"},      // a line beginning with U+FEFF
+        {"", "a", ""},
+    };
+    for (const QStringList& lines : cases)
+        EXPECT_EQ(splitListLines(decodeListFile(encodeListFile(lines))), lines)
+            << lines.join(u'|').toStdString();
 }
 
 TEST(ListFileEncoding, EveryKindOfLineEndEndsALine) {
