@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Pathwick needs to build, run and test, only those missing.
+# Installs the Debian packages Pathwick needs to build, run and test, only those missing;
+# with arguments, only those packages (scripts/fuzz.sh asks for clang's fuzzer this way).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   xvfb xauth x11-utils
   desktop-file-utils
 )
+[[ $# -gt 0 ]] && packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
