@@ -95,7 +95,7 @@ void ShutdownController::resetAtLoad() {
 
 void ShutdownController::checkPendingAtStartUp() {
     if (ShutdownIsRunning() && read(catalogue::ThisAppControlsShutdown)) {
-        MessageWindow().setWindowTitle(product() + PendingCaption);
+        loadedMessageWindow().setWindowTitle(product() + PendingCaption);
         MessageDisplay(PendingMessage, PendingTitle, PendingButtons, 0, PendingButtonWidth);
         if (ButtonValue() == 0) {
             RebootStarted = false;

@@ -137,7 +137,7 @@ TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
     int button = -1;
     QString caption;
     test::ModalWatcher watcher([&](QWidget* modal) {
-        auto* message = qobject_cast<frm_MessageWindow*>(modal);
+        auto* message = qobject_cast<MessageWindow*>(modal);
         ASSERT_NE(message, nullptr);
         caption = message->windowTitle();
         message->com_Button.at(0)->click();
