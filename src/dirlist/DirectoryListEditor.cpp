@@ -384,7 +384,10 @@ void DirectoryListEditor::keyPressEvent(QKeyEvent* event) {
 }
 
 bool DirectoryListEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // A pop-up (the list's drop-down) is a window of its own: its Escape closes only it.
+    const bool inThisWindow =
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+    if (inThisWindow && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Pause)
             return Form_KeyDown(key == Qt::Key_Escape ? EscapeKey : PauseKey);

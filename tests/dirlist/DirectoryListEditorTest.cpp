@@ -322,6 +322,22 @@ TEST_F(OptionsWindowTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
     }
 }
 
+// The first Escape closes the open drop-down list only; the unsaved entries stay.
+TEST_F(OptionsWindowTest, EscapeOnTheDropDownListClosesOnlyTheList) {
+    DirectoryListEditor& w = open({"/a"});
+    w.combo_RegStored->addItem("/b");
+    w.combo_RegStored->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QWidget* keys = popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    QTest::keyClick(keys, Qt::Key_Escape);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/b"}));
+    QTest::keyClick(w.combo_RegStored, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
 TEST_F(OptionsWindowTest, SaveStoresTheListAndSetsDoIt) {
     DirectoryListEditor& w = open({"/a"});
     w.AllToList("  /b\\\\ ");
