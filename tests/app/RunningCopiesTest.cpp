@@ -26,10 +26,11 @@ TEST(RunningCopies, ProcessInfoAndCountComeFromOneWalk) {
 
     // Only the exact name counts: letter case, a prefix or a longer name make another program.
     FakePlatform fakes;
-    const std::pair<QStringList, int> counts[] = {{{"bash", "Xvfb"}, 0},
-                                                  {{"bash", Own, "Xvfb"}, 1},
-                                                  {{Own, "bash", Own}, 2},
-                                                  {{Own.toUpper(), "x" + Own, Own + "-helper", Own + "2", Own}, 1}};
+    const std::pair<QStringList, int> counts[] = {
+        {{"bash", "Xvfb"}, 0},
+        {{"bash", Own, "Xvfb"}, 1},
+        {{Own, "bash", Own}, 2},
+        {{Own.toUpper(), "x" + Own, Own + "-helper", Own + "2", Own}, 1}};
     for (const auto& [names, expected] : counts) {
         fakes.processes->names = names;
         EXPECT_EQ(CountRunningCopies(), expected) << names.join(' ').toStdString();
