@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace pathwick {
@@ -78,6 +79,10 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
     createControls();
     connectMenu();
     resize(twipsToPixels(DesignWidthTwips, this), twipsToPixels(DesignHeightTwips, this));
+    // Placed before the first showing: the windows opened at start (the editor for a folder on
+    // the command line, the store notice) are centred over a window whose place is known.
+    if (const QScreen* place = screen())
+        move(place->availableGeometry().center() - rect().center());
     setMessageWindowOwner(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
     Form_Load();
@@ -94,6 +99,8 @@ void MainWindow::createControls() {
     txt_DisplayInfo = new QPlainTextEdit(this);
     txt_DisplayInfo->setObjectName("txt_DisplayInfo");
     txt_DisplayInfo->setReadOnly(true);
+    // A wrapped entry would go on at the left edge like another entry: scroll sideways instead.
+    txt_DisplayInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab stops every eight average characters, as the list lines were laid out for.
     txt_DisplayInfo->setTabStopDistance(TabStopCharacters *
                                         txt_DisplayInfo->fontMetrics().averageCharWidth());

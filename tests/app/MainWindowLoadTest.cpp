@@ -1,5 +1,10 @@
 #include "MainWindowFixture.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
 using namespace pathwick;
 using test::MainWindowTest;
 
@@ -40,6 +45,23 @@ TEST_F(MainWindowTest, LoadSetsTheDesignStateAndFollowsStoredSettings) {
         EXPECT_EQ(window->listedCount(), load.listed);
         EXPECT_TRUE(displayText(*window).startsWith("Directory list.\n\t"));
     }
+}
+
+// A wrapped entry would go on at the left edge, where it reads as another entry; a long one
+// stays on its line and the box scrolls sideways to it.
+TEST_F(MainWindowTest, ALongEntryKeepsOneLineInTheInformationBox) {
+    saveList({"/" + QString(40, 'x').repeated(8), "/short"});
+    auto window = makeWindow();
+    window->show();
+    QPlainTextEdit* box = display(*window);
+    QTextDocument* document = box->document();
+    ASSERT_EQ(document->blockCount(), 4);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
+    }
+    EXPECT_GT(box->horizontalScrollBar()->maximum(), 0);
+    window->hide();
 }
 
 TEST_F(MainWindowTest, DriveMenuChoosesTheListedDriveAndIsRebuiltWithoutDuplicates) {

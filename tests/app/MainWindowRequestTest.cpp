@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include <QScreen>
+
 using namespace pathwick;
 using test::MainWindowTest;
 
@@ -60,6 +62,27 @@ TEST_F(MainWindowTest, EditorFromTheCommandLineRefreshesOnlyTheList) {
     EXPECT_EQ(watcher.seen(), 1);
     EXPECT_FALSE(window->hiddenMenuVisible());
     EXPECT_EQ(displayText(*window), "Directory list.\n\t/srv/data\n");
+}
+
+// The window manager places the main window after its first showing; the editor opened for a
+// folder given on the command line is centred on the screen all the same.
+TEST_F(MainWindowTest, TheEditorOpenedAtStartIsCentredOnTheScreen) {
+    auto window = makeWindow("/srv/data");
+    QPoint centre;
+    {
+        test::ModalWatcher watcher([&](QWidget* modal) {
+            centre = modal->frameGeometry().center();
+            modal->close();
+        });
+        window->show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(watcher.seen(), 1);
+    }
+    const QPoint screenCentre = window->screen()->availableGeometry().center();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 40)
+        << centre.x() << ',' << centre.y() << " on a screen centred at " << screenCentre.x() << ','
+        << screenCentre.y();
+    window->hide();
 }
 
 TEST_F(MainWindowTest, SettingsMenuReloadsOnlyAfterTheEditorSaved) {
