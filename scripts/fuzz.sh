@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets of fuzz/ with clang into build-fuzz/ (or $PATHWICK_FUZZ_BUILD_DIR)
 # and runs each in the test sandbox, so no run touches the user's settings or desktop.
 #
-#   scripts/fuzz.sh [SECONDS] [NAME...]   fuzz each target (all by default) SECONDS long (60)
+#   scripts/fuzz.sh [SECONDS] [NAME...]   fuzz each target (all by default) SECONDS long (60),
+#                                         PATHWICK_FUZZ_JOBS of them at once (1)
 #   scripts/fuzz.sh --brief               each target over its seed corpus and a few hundred
 #                                         fixed mutations (what scripts/test.sh runs); skips,
 #                                         and passes, when clang or libFuzzer is missing
@@ -64,10 +65,10 @@ pathwick_sandbox "$root"
 export QT_QPA_PLATFORM=offscreen
 unset DISPLAY
 
-failed=()
-for name in "${names[@]}"; do
-  findings="$build/findings/$name"
-  mkdir -p "$findings"
+# run_target NAME: one run, niced; its output goes to $scratch/NAME.log.
+run_target() {
+  local name=$1 corpus limits
+  mkdir -p "$build/findings/$name"
   if $brief; then
     corpus="$scratch/corpus/$name"
     limits=(-runs=300 -seed=1)
@@ -76,10 +77,25 @@ for name in "${names[@]}"; do
     limits=(-max_total_time="$seconds")
   fi
   mkdir -p "$corpus"
+  nice "$build/fuzz/fuzz_$name" "${limits[@]}" -timeout=30 -print_final_stats=1 \
+    -artifact_prefix="$build/findings/$name/" "$corpus" "$root/fuzz/corpus/$name" \
+    >"$scratch/$name.log" 2>&1
+}
+
+# PATHWICK_FUZZ_JOBS targets run at once (1 by default).
+declare -A pids
+for name in "${names[@]}"; do
+  while [[ $(jobs -rp | wc -l) -ge ${PATHWICK_FUZZ_JOBS:-1} ]]; do
+    wait -n || true
+  done
+  run_target "$name" &
+  pids[$name]=$!
+done
+
+failed=()
+for name in "${names[@]}"; do
   echo "== fuzz_$name"
-  if ! "$build/fuzz/fuzz_$name" "${limits[@]}" -timeout=30 -print_final_stats=1 \
-      -artifact_prefix="$findings/" "$corpus" "$root/fuzz/corpus/$name" \
-      >"$scratch/$name.log" 2>&1; then
+  if ! wait "${pids[$name]}"; then
     tail -n 40 "$scratch/$name.log"
     failed+=("$name")
   fi
