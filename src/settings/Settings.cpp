@@ -118,6 +118,20 @@ int stepToEnd(StatementUse& statement) {
     return rc == SQLITE_DONE ? SettingResult::Success : store::resultFromSqlite(rc);
 }
 
+bool exact(const QString& text) {
+    return QStringView(text).isValidUtf16();
+}
+
+int upsertValue(qint64 keyId, const QString& valueName, const store::EncodedValue& encoded) {
+    StatementUse query(Query::UpsertValue);
+    query.bind(1, keyId);
+    query.bind(2, folded(valueName));
+    query.bind(3, valueName);
+    query.bind(4, qint64(encoded.type));
+    query.bind(5, encoded.data);
+    return stepToEnd(query);
+}
+
 } // namespace
 
 quint32 RootKeyFromName(const QString& rootName) {
@@ -134,7 +148,7 @@ int ReadSetting(const QString& rootName, const QString& keyPath, const QString& 
                 const QString& typeLetter, const QVariant& defaultValue, QVariant& value) {
     value = defaultValue;
     const quint32 root = RootKeyFromName(rootName);
-    if (!isStoreRoot(root))
+    if (!isStoreRoot(root) || !exact(keyPath) || !exact(valueName))
         return SettingResult::Failed;
     const Letter letter = store::letterFromText(typeLetter);
     int code = Connection::instance().ensureOpen();
@@ -166,7 +180,7 @@ int ReadSetting(const QString& rootName, const QString& keyPath, const QString& 
 int WriteSetting(const QString& rootName, const QString& keyPath, const QString& valueName,
                  const QString& typeLetter, const QVariant& value) {
     const quint32 root = RootKeyFromName(rootName);
-    if (!isStoreRoot(root))
+    if (!isStoreRoot(root) || !exact(keyPath) || !exact(valueName))
         return SettingResult::Failed;
     const Letter letter = store::letterFromText(typeLetter);
     std::optional<store::EncodedValue> encoded;
@@ -179,19 +193,13 @@ int WriteSetting(const QString& rootName, const QString& keyPath, const QString&
         const KeyLookup key = createKey(root, keyPath);
         if (key.code != SettingResult::Success || !encoded)
             return key.code;
-        StatementUse query(Query::UpsertValue);
-        query.bind(1, key.id);
-        query.bind(2, folded(valueName));
-        query.bind(3, valueName);
-        query.bind(4, qint64(encoded->type));
-        query.bind(5, encoded->data);
-        return stepToEnd(query);
+        return upsertValue(key.id, valueName, *encoded);
     });
 }
 
 int DeleteSetting(const QString& rootName, const QString& keyPath, const QString& valueName) {
     const quint32 root = RootKeyFromName(rootName);
-    if (!isStoreRoot(root))
+    if (!isStoreRoot(root) || !exact(keyPath) || !exact(valueName))
         return SettingResult::Failed;
     return Connection::instance().write([&] {
         const KeyLookup key = findKey(root, folded(keyPath));
@@ -206,7 +214,7 @@ int DeleteSetting(const QString& rootName, const QString& keyPath, const QString
 
 int ListSettings(const QString& rootName, const QString& keyPath, QString& list, bool withTypes) {
     const quint32 root = RootKeyFromName(rootName);
-    if (!isStoreRoot(root))
+    if (!isStoreRoot(root) || !exact(keyPath))
         return SettingResult::Failed;
     if (const int code = Connection::instance().ensureOpen())
         return code;
@@ -233,6 +241,40 @@ int ListSettings(const QString& rootName, const QString& keyPath, QString& list,
         listing += QChar(0);
     list += listing;
     return SettingResult::Success;
+}
+
+int RewriteSettings(const QString& rootName, const QString& keyPath, RewriteRemoves removes,
+                    const QList<SettingValue>& values) {
+    const quint32 root = RootKeyFromName(rootName);
+    if (!isStoreRoot(root) || !exact(keyPath))
+        return SettingResult::Failed;
+    // Everything is converted before the store is touched.
+    QList<store::EncodedValue> encoded;
+    encoded.reserve(values.size());
+    for (const SettingValue& value : values) {
+        const Letter letter = store::letterFromText(value.typeLetter);
+        auto bytes =
+            letter == Letter::Other ? std::nullopt : store::encodeValue(letter, value.value);
+        if (!bytes || !exact(value.name))
+            return SettingResult::Failed;
+        encoded.append(*bytes);
+    }
+    return Connection::instance().write([&] {
+        const KeyLookup key = createKey(root, keyPath);
+        if (key.code != SettingResult::Success)
+            return key.code;
+        if (removes == RewriteRemoves::Texts) {
+            StatementUse query(Query::DeleteValuesOfType);
+            query.bind(1, key.id);
+            query.bind(2, qint64(store::ValueType::String));
+            if (const int code = stepToEnd(query))
+                return code;
+        }
+        for (qsizetype i = 0; i < values.size(); ++i)
+            if (const int code = upsertValue(key.id, values.at(i).name, encoded.at(i)))
+                return code;
+        return SettingResult::Success;
+    });
 }
 
 } // namespace pathwick

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -32,6 +33,9 @@ constexpr int Failed = 99;
 // Separator between a listed name and its type letter.
 constexpr QChar ListTypeSeparator = QChar(1);
 
+// Texts holding a lone UTF-16 surrogate have no exact bytes: every operation refuses them
+// (as key path, value name or text value) with Failed and touches nothing.
+
 // Root names and their short forms, in any case. The path of an existing file gives IniFile;
 // the operations refuse it with 99, as INI files are not supported.
 quint32 RootKeyFromName(const QString& rootName);
@@ -52,5 +56,23 @@ int DeleteSetting(const QString& rootName, const QString& keyPath, const QString
 // NUL; always ends in two NULs. Names lose zero characters and surrounding spaces. A missing
 // key gives 2 and leaves list unchanged.
 int ListSettings(const QString& rootName, const QString& keyPath, QString& list, bool withTypes);
+
+// One value of a rewrite: written as WriteSetting(rootName, keyPath, name, typeLetter, value).
+struct SettingValue {
+    QString name;
+    QString typeLetter;
+    QVariant value;
+};
+
+// What a rewrite removes before it writes: nothing, or every text value ("S") of the key,
+// the unnamed one included.
+enum class RewriteRemoves { Nothing, Texts };
+
+// The one way to replace a set of values (save or import of a list or a table): removes,
+// then writes values in order, all in one transaction. A value that does not convert or a
+// write that fails undoes the whole rewrite and gives its code; a crash or kill leaves the
+// old set or the new one. Inside a running SettingsTransaction a failure fails that group.
+int RewriteSettings(const QString& rootName, const QString& keyPath, RewriteRemoves removes,
+                    const QList<SettingValue>& values);
 
 } // namespace pathwick

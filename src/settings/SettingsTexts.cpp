@@ -23,4 +23,15 @@ QString storeUnavailable(const QString& storeFile, const QString& reason) {
         .arg(storeFile, reason);
 }
 
+QString storeReadOnly(const QString& storeFile) {
+    return QStringLiteral("Pathwick can read its settings file\n%1\nbut cannot write to it "
+                          "(the file or its folder is read-only).\n\n"
+                          "Pathwick uses the settings it has; changes will not be saved.")
+        .arg(storeFile);
+}
+
+QString otherLayout() {
+    return QStringLiteral("a database of another program");
+}
+
 } // namespace pathwick::texts

@@ -12,4 +12,9 @@ QString storeNotMoved(const QString& storeFile, const QString& reason);
 // The store cannot be opened at all (permissions, a folder in its place, ...).
 QString storeUnavailable(const QString& storeFile, const QString& reason);
 
+// The store opens but cannot be written (read-only file or folder).
+QString storeReadOnly(const QString& storeFile);
+// Why a database is not a store: it holds tables of another program.
+QString otherLayout();
+
 } // namespace pathwick::texts

@@ -4,13 +4,20 @@
 #include "settings/SettingsTexts.h"
 #include "settings/StoreFiles.h"
 #include "settings/StoreLocation.h"
+#include "settings/ValueEncoding.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFile>
+#include <QStringList>
 #include <QThread>
+#include <QUrl>
 
 #include <cstring>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace pathwick::store {
 
@@ -49,9 +56,16 @@ constexpr const char* Statements[] = {
     "INSERT INTO setting_values(key_id, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5) "
     "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
     "DELETE FROM setting_values WHERE key_id = ?1 AND folded = ?2",
+    "DELETE FROM setting_values WHERE key_id = ?1 AND type = ?2",
     "SELECT name, type FROM setting_values WHERE key_id = ?1 ORDER BY id",
 };
 static_assert(std::size(Statements) == size_t(Query::Count));
+
+// The columns of the tables above, as readLayout() lists them.
+const QStringList OurColumns = {
+    "setting_keys.folded", "setting_keys.id",       "setting_keys.path", "setting_keys.root",
+    "setting_values.data", "setting_values.folded", "setting_values.id", "setting_values.key_id",
+    "setting_values.name", "setting_values.type"};
 
 bool isUnreadable(int sqliteCode) {
     const int primary = sqliteCode & 0xff;
@@ -60,6 +74,34 @@ bool isUnreadable(int sqliteCode) {
 
 QString errnoReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Held while a copy finds out whether the store is damaged, moves it aside and creates the
+// new one, so that copies starting together never move aside each other's fresh store. A
+// lock file that cannot be made (read-only folder) leaves nothing to move or create anyway.
+class OpeningLock {
+public:
+    explicit OpeningLock(const QString& storeFile)
+        : fd_(::open(QFile::encodeName(storeFile + QStringLiteral(".lock")).constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~OpeningLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    OpeningLock(const OpeningLock&) = delete;
+    OpeningLock& operator=(const OpeningLock&) = delete;
+
+private:
+    int fd_;
+};
+
+bool isAccessProblem(int sqliteCode) {
+    const int primary = sqliteCode & 0xff;
+    return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM;
 }
 
 } // namespace
@@ -108,14 +150,18 @@ int Connection::ensureOpen() {
         giveUp(SettingResult::AccessDenied, texts::storeUnavailable(path, errnoReason(error)));
         return failure_;
     }
+    const OpeningLock lock(path);
     if (const int error = makeStoreFile(path)) {
         giveUp(SettingResult::AccessDenied, texts::storeUnavailable(path, errnoReason(error)));
         return failure_;
     }
 
     Attempt attempt = openAt(path);
-    if (attempt.sqliteCode == SQLITE_OK)
+    if (attempt.sqliteCode == SQLITE_OK) {
+        if (readOnly_)
+            notice_ = texts::storeReadOnly(path);
         return 0;
+    }
     // A store kept busy by another copy is no reason to give up for good: the next call
     // tries again.
     if (resultFromSqlite(attempt.sqliteCode) == SettingResult::Busy)
@@ -138,7 +184,7 @@ int Connection::ensureOpen() {
                moved + QStringLiteral("\n\n") + texts::storeUnavailable(path, attempt.reason));
         return failure_;
     }
-    notice_ = moved;
+    notice_ = readOnly_ ? moved + QStringLiteral("\n\n") + texts::storeReadOnly(path) : moved;
     return 0;
 }
 
@@ -155,7 +201,20 @@ Connection::Attempt Connection::openAt(const QString& path) {
 }
 
 Connection::Attempt Connection::openOnce(const QString& path) {
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    Attempt attempt = openWith(path.toUtf8(), SQLITE_OPEN_READWRITE);
+    // In a read-only folder the journal files cannot be made, and nobody can write the store:
+    // it is read as it stands.
+    if (isAccessProblem(attempt.sqliteCode)) {
+        const QByteArray unchanging = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+        const Attempt reading = openWith(unchanging, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        if (reading.sqliteCode == SQLITE_OK)
+            return reading;
+    }
+    return attempt;
+}
+
+Connection::Attempt Connection::openWith(const QByteArray& name, int flags) {
+    const int rc = sqlite3_open_v2(name.constData(), &db_, flags, nullptr);
     Attempt attempt;
     if (rc != SQLITE_OK) {
         attempt = {rc, QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc)),
@@ -171,9 +230,16 @@ Connection::Attempt Connection::openOnce(const QString& path) {
 
 Connection::Attempt Connection::prepareStore() {
     const bool readOnly = sqlite3_db_readonly(db_, "main") == 1;
+    readOnly_ = readOnly;
     auto failed = [&](int rc, bool unreadable) {
         return Attempt{rc, QString::fromUtf8(sqlite3_errmsg(db_)), unreadable || isUnreadable(rc)};
     };
+
+    // A database of another layout is not a store we can read: it is moved aside like a
+    // damaged one, before anything is written to it. A damaged one shows below.
+    const Layout layout = readLayout();
+    if (layout == Layout::Foreign)
+        return {SQLITE_NOTADB, texts::otherLayout(), true};
 
     int rc = execute("PRAGMA journal_mode=WAL");
     if (rc != SQLITE_OK && (!readOnly || isUnreadable(rc)))
@@ -208,16 +274,42 @@ Connection::Attempt Connection::prepareStore() {
             rollbackIfOpen();
             return attempt;
         }
+        // A store whose folder or journal cannot be written opens but cannot take a write.
+        rc = execute("BEGIN IMMEDIATE");
+        if (rc == SQLITE_OK)
+            execute("COMMIT");
+        else if (isAccessProblem(rc))
+            readOnly_ = true;
     }
     for (size_t i = 0; i < statements_.size(); ++i) {
         rc = sqlite3_prepare_v3(db_, Statements[i], -1, SQLITE_PREPARE_PERSISTENT, &statements_[i],
                                 nullptr);
-        // A database of another layout is not a store we can read; a read-only one we
-        // could not lay out is an access problem.
+        // A read-only store without our tables could not be laid out: an access problem.
         if (rc != SQLITE_OK)
-            return failed(rc, rc == SQLITE_ERROR && !readOnly);
+            return failed(rc, rc == SQLITE_ERROR && (!readOnly || layout == Layout::Ours));
     }
     return {};
+}
+
+Connection::Layout Connection::readLayout() {
+    // Every column of every table, SQLite's own tables left out.
+    sqlite3_stmt* query = nullptr;
+    int rc = sqlite3_prepare_v2(db_,
+                                "SELECT m.name || '.' || c.name FROM sqlite_schema m, "
+                                "pragma_table_info(m.name) c WHERE m.type = 'table' AND "
+                                "m.name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY 1",
+                                -1, &query, nullptr);
+    QStringList columns;
+    if (rc == SQLITE_OK)
+        while ((rc = sqlite3_step(query)) == SQLITE_ROW)
+            columns.append(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0))));
+    sqlite3_finalize(query);
+    if (rc != SQLITE_DONE)
+        return Layout::Unknown;
+    if (columns.isEmpty())
+        return Layout::Empty;
+    return columns == OurColumns ? Layout::Ours : Layout::Foreign;
 }
 
 int Connection::execute(const char* sql) {
@@ -259,7 +351,13 @@ int Connection::write(const std::function<int()>& work) {
             transactionFailure_ = SettingResult::StoreFailed;
             return transactionFailure_;
         }
-        return work();
+        // A failed statement is undone on its own, but the group must not keep the rest.
+        const int result = work();
+        if (result != SettingResult::Success) {
+            transaction_ = Transaction::Failed;
+            transactionFailure_ = result;
+        }
+        return result;
     }
     int rc = execute("BEGIN IMMEDIATE");
     if (rc != SQLITE_OK)
@@ -283,6 +381,7 @@ QString Connection::takeNotice() {
 
 void Connection::close() {
     release();
+    readOnly_ = false;
     failure_ = 0;
     notice_.clear();
     transaction_ = Transaction::None;
@@ -345,9 +444,11 @@ void StatementUse::bind(int index, qint64 number) {
     sqlite3_bind_int64(statement_, index, number);
 }
 
+// As UTF-8 bytes: SQLite would take a leading U+FEFF or U+FFFE of UTF-16 text for a
+// byte-order mark and drop or byte-swap it.
 void StatementUse::bind(int index, const QString& text) {
-    sqlite3_bind_text16(statement_, index, text.utf16(), int(text.size() * sizeof(char16_t)),
-                        SQLITE_TRANSIENT);
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 void StatementUse::bind(int index, const QByteArray& blob) {
@@ -364,7 +465,7 @@ qint64 StatementUse::integer(int column) const {
 
 QString StatementUse::text(int column) const {
     const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
-    return QString::fromUtf8(utf8, sqlite3_column_bytes(statement_, column));
+    return textFromUtf8(QByteArrayView(utf8, sqlite3_column_bytes(statement_, column)));
 }
 
 QByteArray StatementUse::blob(int column) const {

@@ -12,15 +12,26 @@ struct sqlite3_stmt;
 namespace pathwick::store {
 
 // The statements the settings operations run; prepared once per connection.
-enum class Query { FindKey, InsertKey, FindValue, UpsertValue, DeleteValue, ListValues, Count };
+enum class Query {
+    FindKey,
+    InsertKey,
+    FindValue,
+    UpsertValue,
+    DeleteValue,
+    DeleteValuesOfType,
+    ListValues,
+    Count
+};
 
 // The registry-style result code for an SQLite result: access problems give 5.
 int resultFromSqlite(int sqliteCode);
 
 // The process's one connection to the store, opened on first use from storePath(), with its
-// prepared statements. A store that cannot be read as one is moved aside and replaced by an
-// empty one; a store that cannot be opened at all leaves every operation failing with a
-// result code, so callers keep their defaults. Used from the user-interface thread only.
+// prepared statements. A store that cannot be read as one (damaged, or a database of another
+// layout) is moved aside and replaced by an empty one; a store that cannot be opened at all
+// leaves every operation failing with a result code, so callers keep their defaults; a store
+// that opens but cannot be written is read, and the user is told once. Used from the
+// user-interface thread only.
 class Connection {
 public:
     static Connection& instance();
@@ -31,8 +42,9 @@ public:
     // A prepared statement; only valid after ensureOpen() returned 0.
     sqlite3_stmt* statement(Query query) const { return statements_[size_t(query)]; }
 
-    // Runs work as one write: inside the running SettingsTransaction, or else in a
-    // transaction of its own that is undone when work fails. Returns work's result.
+    // Runs work as one write: inside the running SettingsTransaction, whose whole group then
+    // fails when work fails, or else in a transaction of its own that is undone when work
+    // fails. Returns work's result.
     int write(const std::function<int()>& work);
 
     QString takeNotice();
@@ -57,7 +69,10 @@ private:
     };
     Attempt openAt(const QString& path);
     Attempt openOnce(const QString& path);
+    Attempt openWith(const QByteArray& name, int flags);
     Attempt prepareStore();
+    enum class Layout { Empty, Ours, Foreign, Unknown };
+    Layout readLayout();
     int execute(const char* sql);
     void rollbackIfOpen();
     void release();
@@ -68,6 +83,7 @@ private:
     sqlite3* db_ = nullptr;
     std::array<sqlite3_stmt*, size_t(Query::Count)> statements_{};
     int failure_ = 0;
+    bool readOnly_ = false;
     QString notice_;
     Transaction transaction_ = Transaction::None;
     int transactionFailure_ = 0;

@@ -1,5 +1,6 @@
 #include "settings/ValueEncoding.h"
 
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <cmath>
@@ -97,14 +98,20 @@ QString textOf(const QByteArray& data) {
     if (data.isEmpty())
         return {};
     if (data.endsWith('\0'))
-        return QString::fromUtf8(data.constData(), data.size() - 1);
+        return textFromUtf8(QByteArrayView(data).chopped(1));
     // Stored without a terminator: the last character stands in for it.
-    QString text = QString::fromUtf8(data);
+    QString text = textFromUtf8(data);
     text.chop(text.size() >= 2 && text.at(text.size() - 1).isLowSurrogate() ? 2 : 1);
     return text;
 }
 
 } // namespace
+
+QString textFromUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
 
 Letter letterFromText(const QString& typeLetter) {
     if (typeLetter.size() != 1)
@@ -173,7 +180,7 @@ std::optional<EncodedValue> encodeValue(Letter letter, const QVariant& value) {
     case Letter::ExpandString:
     case Letter::MultiString: {
         const std::optional<QString> text = toText(value);
-        if (!text)
+        if (!text || !QStringView(*text).isValidUtf16())
             return std::nullopt;
         QByteArray data = text->toUtf8();
         data.append('\0');

@@ -33,8 +33,11 @@ struct EncodedValue {
 
 // The bytes the registry would store: texts as UTF-8 plus one zero byte, numbers as 2, 4 or
 // 8 little-endian bytes (a Boolean True as -1). Nothing when the value does not convert or
-// does not fit; never for Other.
+// does not fit (a text holding a lone surrogate has no exact bytes); never for Other.
 std::optional<EncodedValue> encodeValue(Letter letter, const QVariant& value);
+
+// UTF-8 bytes as text, a leading U+FEFF included (QString::fromUtf8 drops it as a mark).
+QString textFromUtf8(QByteArrayView bytes);
 
 // Reads stored bytes as the letter asks, whatever type they were stored with: a text from
 // the bytes without their terminating zero; a number from the first 2, 4 or 8 bytes (missing

@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 using namespace pathwick;
@@ -102,6 +103,62 @@ TEST(StoreRecovery, UnreadableStoreIsMovedAsideKeptAndReportedOnce) {
     }
 }
 
+// A database of another program is moved aside like a damaged store, once; it was reported
+// again on every start.
+TEST(StoreRecovery, DatabaseOfAnotherLayoutIsMovedAsideOnce) {
+    const char* layouts[] = {
+        "CREATE TABLE notes(id INTEGER PRIMARY KEY, body TEXT)",
+        "CREATE TABLE setting_keys(id INTEGER PRIMARY KEY); CREATE TABLE setting_values(x)",
+    };
+    for (const char* layout : layouts) {
+        SCOPED_TRACE(layout);
+        test::TempStore store;
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(store.path()).constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, layout, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        const QByteArray original = contents(store.path());
+
+        EXPECT_EQ(put("X", "D", 1), 0);
+        const QStringList moved = movedAside(store.folder());
+        ASSERT_EQ(moved.size(), 1);
+        EXPECT_EQ(contents(store.folder() + "/" + moved[0]), original);
+        EXPECT_TRUE(takeStoreNotice().contains(moved[0]));
+        closeStore();
+        EXPECT_EQ(takeStoreNotice(), "") << "the next start finds its own store";
+        EXPECT_EQ(get("X", "D", 0), (Read{0, 1}));
+    }
+}
+
+// Three copies starting together on a damaged store: one moves it aside, and all three then
+// write to the one fresh store. A copy used to move aside whatever file was at the path,
+// possibly another copy's fresh store. A child ends with its write's result.
+TEST(StoreConcurrency, ThreeCopiesOnADamagedStoreShareOneFreshStore) {
+    for (int round = 0; round < 10; ++round) {
+        test::TempStore store;
+        fill(store.path(), QByteArray(40000, '\x5a'));
+        test::Pipe go;
+        pid_t children[3];
+        for (int copy = 0; copy < 3; ++copy) {
+            children[copy] = test::startChild([&] {
+                go.receive(1);
+                return put(QString::number(copy), "D", copy);
+            });
+            ASSERT_GT(children[copy], 0);
+        }
+        go.send("!!!");
+        for (const pid_t child : children)
+            EXPECT_EQ(test::waitForChild(child), 0);
+        EXPECT_EQ(movedAside(store.folder()).size(), 1) << "only the damaged file is moved";
+        for (int copy = 0; copy < 3; ++copy)
+            EXPECT_EQ(get(QString::number(copy), "D", -1), (Read{0, copy}));
+        if (HasFailure()) {
+            ADD_FAILURE() << "round " << round;
+            break;
+        }
+    }
+}
+
 TEST(StoreRecovery, MovingAsideNeverReplacesAFile) {
     test::TempStore store;
     const QString first = store.path() + ".corrupt-2026-12-06_08-15-00";
@@ -116,34 +173,45 @@ TEST(StoreRecovery, MovingAsideNeverReplacesAFile) {
     EXPECT_FALSE(QFileInfo::exists(store.path()) || QFileInfo::exists(store.path() + "-wal"));
 }
 
-TEST(StoreAccess, ReadOnlyStoreReadsButRefusesWrites) {
-    test::TempStore store;
-    ASSERT_EQ(put("Kept", "D", 7), 0);
-    closeStore();
-    ASSERT_EQ(::chmod(QFile::encodeName(store.folder()).constData(), 0777), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(store.path()).constData(), 0444), 0);
-    const QByteArray before = contents(store.path());
+// Writes failed silently, and a read-only folder gave no reads either.
+TEST(StoreAccess, ReadOnlyStoreReadsButRefusesWritesAndSaysSoOnce) {
+    for (const bool readOnlyFolder : {false, true}) {
+        SCOPED_TRACE(readOnlyFolder ? "read-only folder" : "read-only file");
+        test::TempStore store;
+        ASSERT_EQ(put("Kept", "D", 7), 0);
+        closeStore();
+        ASSERT_EQ(
+            ::chmod(QFile::encodeName(store.folder()).constData(), readOnlyFolder ? 0555 : 0777),
+            0);
+        ASSERT_EQ(
+            ::chmod(QFile::encodeName(store.path()).constData(), readOnlyFolder ? 0666 : 0444), 0);
+        const QByteArray before = contents(store.path());
 
-    test::Pipe report;
-    const pid_t child = test::startChild([&] {
-        // Root writes through any mode; check as an ordinary user.
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            return 10;
-        const Read read = get("Kept", "D", 0);
-        report.send(QStringLiteral("%1 %2 %3 %4")
-                        .arg(read.code)
-                        .arg(read.value.toInt())
-                        .arg(put("Kept", "D", 8))
-                        .arg(DeleteSetting("HKLM", Key, "Kept"))
-                        .toUtf8());
-        return 0;
-    });
-    ASSERT_GT(child, 0);
-    ASSERT_EQ(test::waitForChild(child), 0);
-    report.closeWriting();
-    EXPECT_EQ(report.receive(), "0 7 5 5");
-    EXPECT_EQ(contents(store.path()), before);
-    EXPECT_TRUE(movedAside(store.folder()).isEmpty()) << "a read-only store is not damaged";
+        test::Pipe report;
+        const pid_t child = test::startChild([&] {
+            // Root writes through any mode; check as an ordinary user.
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 10;
+            const Read read = get("Kept", "D", 0);
+            const bool told = takeStoreNotice().contains("changes will not be saved");
+            report.send(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                            .arg(read.code)
+                            .arg(read.value.toInt())
+                            .arg(put("Kept", "D", 8))
+                            .arg(DeleteSetting("HKLM", Key, "Kept"))
+                            .arg(told)
+                            .arg(takeStoreNotice().isEmpty())
+                            .toUtf8());
+            return 0;
+        });
+        ASSERT_GT(child, 0);
+        ASSERT_EQ(test::waitForChild(child), 0);
+        report.closeWriting();
+        EXPECT_EQ(report.receive(), "0 7 5 5 1 1") << "reads work, writes fail, told once";
+        EXPECT_EQ(contents(store.path()), before);
+        EXPECT_TRUE(movedAside(store.folder()).isEmpty()) << "a read-only store is not damaged";
+        ASSERT_EQ(::chmod(QFile::encodeName(store.folder()).constData(), 0700), 0);
+    }
 }
 
 TEST(StoreAccess, StoreThatCannotBeOpenedGivesDefaultsAndOneNotice) {

@@ -1,0 +1,116 @@
+#include "SettingsCalls.h"
+#include "support/TempStore.h"
+
+#include "settings/SettingsListing.h"
+#include "settings/SettingsTransaction.h"
+#include "settings/StoreLocation.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace pathwick;
+using test::get;
+using test::Key;
+using test::put;
+using test::Read;
+
+namespace {
+
+QStringList names() {
+    QStringList listed;
+    for (const ListedValue& value : listValues("HKLM", Key))
+        listed.append(value.name + "=" + value.type);
+    return listed;
+}
+
+// Makes the store refuse any write of a value named "boom", as a full disk or a damaged page
+// would refuse a write in the middle of a group.
+void injectFailingWrite(const QString& storeFile) {
+    closeStore();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(storeFile).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER boom BEFORE INSERT ON setting_values "
+                           "WHEN NEW.name = 'boom' BEGIN SELECT RAISE(ABORT, 'injected'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+}
+
+SettingValue text(const QString& name, const QString& data) {
+    return {name, "S", data};
+}
+
+} // namespace
+
+TEST(SettingsRewrite, ReplacesTextValuesAndKeepsTheRest) {
+    test::TempStore store;
+    ASSERT_EQ(put("", "S", "old stamp"), 0);
+    ASSERT_EQ(put("/old", "S", ""), 0);
+    ASSERT_EQ(put(" padded ", "S", ""), 0); // listed trimmed, still removed
+    ASSERT_EQ(put("Flag", "B", -1), 0);
+    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
+                              {text("", "new stamp"), text("/b", "x"), text("/a", "y")}),
+              0);
+    EXPECT_EQ(names(), QStringList({"Flag=B", "=S", "/b=S", "/a=S"}));
+    EXPECT_EQ(get("", "S"), (Read{0, "new stamp"}));
+    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Nothing,
+                              {text("/c", "z"), {"Header", "D", -1}}),
+              0);
+    EXPECT_EQ(names(), QStringList({"Flag=B", "=S", "/b=S", "/a=S", "/c=S", "Header=D"}));
+}
+
+// The fault: a write that failed inside a group was returned without marking it, so the commit
+// kept the writes around it, a partial rewrite.
+TEST(SettingsRewrite, AFailingWriteInTheMiddleLeavesTheOldSetWhole) {
+    test::TempStore store;
+    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
+                              {text("", "old"), text("/1", ""), text("/2", "")}),
+              0);
+    const QStringList before = names();
+    injectFailingWrite(store.path());
+
+    EXPECT_NE(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
+                              {text("", "new"), text("/a", ""), text("boom", ""), text("/z", "")}),
+              0);
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(get("", "S"), (Read{0, "old"}));
+    {
+        SettingsTransaction group;
+        EXPECT_EQ(DeleteSetting("HKLM", Key, "/1"), 0);
+        EXPECT_NE(put("boom", "S", ""), 0);
+        EXPECT_NE(put("/after", "S", ""), 0) << "the group is given up";
+        EXPECT_FALSE(group.commit());
+    }
+    EXPECT_EQ(names(), before);
+    // A value that does not convert fails the rewrite before the store is touched.
+    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {{"/n", "D", "many"}}), 99);
+    EXPECT_EQ(names(), before);
+}
+
+// Text was bound as UTF-16: SQLite took a leading U+FEFF or U+FFFE for a byte-order mark and
+// dropped or byte-swapped it, and a lone surrogate swallowed the next character.
+TEST(SettingsRewrite, NamesAndValuesAreStoredExactlyOrRefused) {
+    test::TempStore store;
+    const QString marks[] = {QString(QChar(0xFEFF)) + "/bom", QString(QChar(0xFFFE)) + "/swap",
+                             QString(QChar(0xFEFF))};
+    for (const QString& name : marks) {
+        ASSERT_EQ(put(name, "S", name), 0);
+        EXPECT_EQ(get(name, "S"), (Read{0, name}));
+    }
+    EXPECT_EQ(names(), QStringList({marks[0] + "=S", marks[1] + "=S", marks[2] + "=S"}));
+    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {}), 0);
+    EXPECT_EQ(names(), QStringList()) << "a save removes them";
+
+    const QString lone = QString("/a") + QChar(0xD800) + "b";
+    EXPECT_EQ(put(lone, "S", "x"), 99);
+    EXPECT_EQ(put("/ok", "S", lone), 99);
+    EXPECT_EQ(put("/ok", "S", QString(QChar(0xDC00))), 99);
+    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {text(lone, "")}), 99);
+    EXPECT_EQ(DeleteSetting("HKLM", Key, lone), 99);
+    EXPECT_EQ(names(), QStringList());
+    const QString pair = QString("/") + QChar(0xD83D) + QChar(0xDE00);
+    EXPECT_EQ(put(pair, "S", pair), 0) << "a whole surrogate pair is a character";
+    EXPECT_EQ(get(pair, "S"), (Read{0, pair}));
+}
