@@ -46,7 +46,7 @@ void BM_ExportList(benchmark::State& state, bool withOtherScripts) {
     platform::fake::FakePlatform fakes;
     saveStoredEntries(entries(withOtherScripts), QDateTime::currentDateTime());
     for (auto _ : state) {
-        const ListFileError error =
+        const RecordFileError error =
             exportDirectoryList(listFile(withOtherScripts), true, QDateTime::currentDateTime());
         if (error.isError())
             state.SkipWithError(qPrintable(error.description));
@@ -59,7 +59,7 @@ void BM_ImportList(benchmark::State& state, bool withOtherScripts) {
     saveStoredEntries(entries(withOtherScripts), QDateTime::currentDateTime());
     exportDirectoryList(listFile(withOtherScripts), true, QDateTime::currentDateTime());
     for (auto _ : state) {
-        const ListFileError error =
+        const RecordFileError error =
             importDirectoryList(listFile(withOtherScripts), false, QDateTime::currentDateTime());
         if (error.isError())
             state.SkipWithError(qPrintable(error.description));

@@ -1,6 +1,6 @@
 // A list file's bytes decoded and cut into lines, and lines encoded the way an export writes
 // them: whatever the export writes, the import reads back the same.
-#include "dirlist/ListFileEncoding.h"
+#include "common/RecordFile.h"
 #include "support/FuzzCheck.h"
 
 #include <QStringDecoder>
@@ -10,11 +10,11 @@ using namespace pathwick;
 namespace {
 
 QStringList roundTrip(const QStringList& lines) {
-    return splitListLines(decodeListFile(encodeListFile(lines)));
+    return splitRecordLines(decodeRecordFile(encodeRecordFile(lines)));
 }
 
 void checkFileBytes(const QByteArray& bytes) {
-    const QStringList lines = splitListLines(decodeListFile(bytes));
+    const QStringList lines = splitRecordLines(decodeRecordFile(bytes));
     for (const QString& line : lines)
         FUZZ_CHECK(!line.contains(u'\r') && !line.contains(u'\n'));
     // A UTF-16 file can hold lone surrogates; the import refuses those lines.
@@ -31,14 +31,14 @@ void checkFileBytes(const QByteArray& bytes) {
                         QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QString text = utf8(bytes);
     if (!utf8.hasError() && !bytes.startsWith("\xEF\xBB\xBF"))
-        FUZZ_CHECK_EQ(decodeListFile(bytes), text);
+        FUZZ_CHECK_EQ(decodeRecordFile(bytes), text);
 }
 
 void checkLines(const QString& text) {
     // Entries never hold lone surrogates: the store refuses them where they are added.
     if (fuzz::hasLoneSurrogate(text))
         return;
-    const QStringList lines = splitListLines(text);
+    const QStringList lines = splitRecordLines(text);
     FUZZ_CHECK_EQ(roundTrip(lines), lines);
 }
 

@@ -9,6 +9,9 @@ inline constexpr auto AppDate = "30/03/2025 -  9:50am";
 // Folder under $XDG_DATA_HOME for the program's own files when its folder is read-only.
 inline constexpr auto DataFolderName = "pathwick";
 
+// The stamp a rewrite of a stored list leaves as the key's unnamed value; %4 tells where from.
+inline constexpr auto SavedWithStamp = "Saved with; %1, version %2, %3 (%4)";
+
 // Clock suffixes of the "am/pm" formats.
 inline constexpr auto Am = "am";
 inline constexpr auto Pm = "pm";
@@ -37,6 +40,35 @@ inline constexpr auto SoundErrorWrongExtension =
     "Can't play this wave file, wrong .wav extent passed to function.";
 inline constexpr auto SoundErrorCallStart = "PlayWAV(\"";
 inline constexpr auto SoundErrorCallEnd = "\", ...";
+
+// Record files (list and hot key files): header lines after the marker, and errors.
+inline constexpr auto RecordHeaderProgram = " %1 (%2 - %3)";
+inline constexpr auto RecordHeaderFile = " File: \t%1";
+inline constexpr auto RecordHeaderDate = " Date: \t%1";
+inline constexpr auto RecordHeaderOsName = " OS name: \t%1";
+inline constexpr auto RecordHeaderOsType = " OS type: \t%1";
+inline constexpr auto OsVariable = "OS";
+inline constexpr auto RecordFileNotFound = "File not found";
+inline constexpr auto RecordPathNotFound = "Path not found";
+inline constexpr auto RecordPermissionDenied = "Permission denied";
+inline constexpr auto RecordFileAccessError = "Path/File access error";
+inline constexpr auto RecordDiskFull = "Disk full";
+inline constexpr auto RecordControlCharacter =
+    "Invalid file format: line %1 holds a control character (code %2), so this is not a list "
+    "file.";
+inline constexpr auto RecordBrokenCharacter =
+    "Invalid file format: line %1 holds a broken character (a lone UTF-16 surrogate).";
+inline constexpr auto RecordLongLine =
+    "Invalid file format: line %1 is longer than %2 characters, too long for a directory path.";
+inline constexpr auto RecordTooLarge = "Invalid file format: the file is larger than %1 bytes.";
+inline constexpr auto RecordUnwritableControl =
+    "Line %1 holds a control character (code %2), which an import would refuse; nothing was "
+    "written.";
+inline constexpr auto RecordUnwritableBroken =
+    "Line %1 holds a broken character (a lone UTF-16 surrogate); nothing was written.";
+inline constexpr auto RecordUnwritableLong =
+    "Line %1 is longer than %2 characters, more than an import reads back; nothing was "
+    "written.";
 
 // Operating-system names.
 inline constexpr auto UnknownOsStart = "<Unknown O.S. (platform=";

@@ -35,6 +35,11 @@ QString getAppDate() {
     return texts::AppDate;
 }
 
+QString SavedWithStamp(const QString& origin) {
+    return QString::fromLatin1(texts::SavedWithStamp)
+        .arg(QString::fromLatin1(ProductName), VersionText(), getAppDate(), origin);
+}
+
 QString ExecutableSuffix() {
 #ifdef Q_OS_WIN
     return QStringLiteral(".exe");

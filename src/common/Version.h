@@ -14,6 +14,9 @@ QString VersionText();
 QString VersionCaption();
 // The fixed build date text "30/03/2025 -  9:50am".
 QString getAppDate();
+// "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  9:50am (<origin>)": the stamp a
+// rewrite of a stored list leaves as the key's unnamed value.
+QString SavedWithStamp(const QString& origin);
 // The program's executable name without folder or suffix ("pathwick").
 QString ExecutableName();
 // What the platform appends to executable names ("" here, ".exe" on Windows).

@@ -8,7 +8,6 @@
 #include "settings/ProgramSettings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsListing.h"
-#include "settings/SettingsTransaction.h"
 
 namespace pathwick {
 
@@ -27,19 +26,15 @@ QStringList storedEntries() {
 }
 
 bool saveStoredEntries(const QStringList& items, const QDateTime& now) {
-    const QString key = ProgramKey();
-    SettingsTransaction transaction;
-    for (const ListedValue& value : listValues(MachineRoot, key))
-        if (value.type == StringType)
-            DeleteSetting(MachineRoot, key, value.name);
-    WriteSetting(MachineRoot, key, QString(), StringType, saveStamp(now));
+    QList<SettingValue> values = {{QString(), StringType, saveStamp(now)}};
     const QString note = entryNote(now);
     for (const QString& item : items) {
         const QString name = item.trimmed();
         if (!name.isEmpty())
-            WriteSetting(MachineRoot, key, name, StringType, note);
+            values.append({name, StringType, note});
     }
-    return transaction.commit();
+    return RewriteSettings(MachineRoot, ProgramKey(), RewriteRemoves::Texts, values) ==
+           SettingResult::Success;
 }
 
 QString entryNote(const QDateTime& now) {
@@ -48,10 +43,8 @@ QString entryNote(const QDateTime& now) {
 }
 
 QString saveStamp(const QDateTime& now) {
-    using namespace dirlist_texts;
-    return QString::fromLatin1(StampStart) + QString::fromLatin1(ProductName) + StampVersion +
-           VersionText() + QStringLiteral(", ") + getAppDate() + StampSettingsAt +
-           formatNoteMoment(now) + QStringLiteral(")");
+    return SavedWithStamp(
+        QString::fromLatin1(dirlist_texts::SettingsAt).arg(formatNoteMoment(now)));
 }
 
 QString pathForList(const QString& newPath) {

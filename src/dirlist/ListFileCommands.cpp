@@ -4,8 +4,8 @@
 #include "common/KeyboardState.h"
 #include "common/MessageBoxes.h"
 #include "common/ValueFormats.h"
+#include "dirlist/DirListTexts.h"
 #include "dirlist/ListFile.h"
-#include "dirlist/ListFileTexts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,7 +16,7 @@ namespace pathwick {
 
 namespace {
 
-using namespace listfile_texts;
+using namespace dirlist_texts;
 
 constexpr int AltKey = 18;
 
@@ -71,13 +71,13 @@ QMessageBox::StandardButton askAboutFile(QWidget* owner, const QString& question
 
 bool DirListFile(const QString& path, bool exportList, bool header, bool keep, QWidget* owner) {
     const QDateTime now = QDateTime::currentDateTime();
-    const ListFileError error =
+    const RecordFileError error =
         exportList ? exportDirectoryList(path, header, now) : importDirectoryList(path, keep, now);
     if (!error.isError())
         return true;
-    showMessage(owner, QMessageBox::Warning, text(ErrorTitle),
-                text(exportList ? ExportWord : ImportWord) + ErrorWord + error.description +
-                    ErrorNumber + formatThousands(error.number));
+    showMessage(owner, QMessageBox::Warning, text(FileErrorTitle),
+                text(exportList ? ExportError : ImportError)
+                    .arg(error.description, formatThousands(error.number)));
     return false;
 }
 
@@ -85,11 +85,11 @@ void exportListInteractive(QWidget* owner) {
     for (;;) {
         const QString path =
             chooseFile(owner, ExportTitle, QFileDialog::AcceptSave,
-                       text(ProposedNameStart) + formatFileStamp(QDateTime::currentDateTime()));
+                       text(ProposedName).arg(formatFileStamp(QDateTime::currentDateTime())));
         if (path.isEmpty())
             return;
         if (FileExists(path) &&
-            askAboutFile(owner, text(OverwriteStart) + FileNameOfPath(path) + OverwriteEnd,
+            askAboutFile(owner, text(OverwriteQuestion).arg(FileNameOfPath(path)),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             continue;
         DirListFile(path, true, true, KeyIsDown(AltKey), owner);
@@ -103,16 +103,14 @@ bool importListInteractive(QWidget* owner) {
         if (path.isEmpty())
             return false;
         if (!FileExists(path)) {
-            if (askAboutFile(owner, text(CantFindFile) + FileNameOfPath(path),
+            if (askAboutFile(owner, text(CantFindFile).arg(FileNameOfPath(path)),
                              QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry)
                 continue;
             return false;
         }
         const qint64 size = GetFileSize(path);
         if (listFileSizeIsDoubtful(size) &&
-            askAboutFile(owner,
-                         text(SizeStart) + FileNameOfPath(path) + SizeMiddle +
-                             formatThousands(size) + SizeEnd,
+            askAboutFile(owner, text(SizeQuestion).arg(FileNameOfPath(path), formatThousands(size)),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             continue;
         return DirListFile(path, false, false, KeyIsDown(AltKey), owner);

@@ -67,7 +67,7 @@ TEST_F(ListFileTest, ExportThenImportGivesTheSameListAndHeaderValues) {
 
 TEST_F(ListFileTest, HandWrittenAndWindowsFilesImport) {
     // Every kind of line end, blank lines, tabs, no final line end, the longest line taken.
-    const QByteArray longest(MaxListLineLength, 'b');
+    const QByteArray longest(MaxRecordLineLength, 'b');
     writeBytes(file("hand.txt"), "  /a  \r/b\n/c\td\r\n\n\r" + longest + "\r\n/e");
     ASSERT_FALSE(importDirectoryList(file("hand.txt"), false, Moment).isError());
     EXPECT_EQ(storedEntries(), QStringList({"/a", "/b", "/c\td", longest, "/e"}));
@@ -117,14 +117,14 @@ TEST_F(ListFileTest, BadFilesAreRefusedAndTheStoredListStays) {
         {"blank", "  \r\n\r\n \n", "the file holds no lines to import."},
         {"long", "/x\r\n" + QByteArray(100000, 'a') + "\r\n",
          "line 2 is longer than 16,383 characters, too long for a directory path."},
-        {"too long", QByteArray(MaxListLineLength + 1, 'a'),
+        {"too long", QByteArray(MaxRecordLineLength + 1, 'a'),
          "line 1 is longer than 16,383 characters, too long for a directory path."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeBytes(file(c.name), c.bytes);
         for (bool keep : {false, true}) {
-            const ListFileError error = importDirectoryList(file(c.name), keep, Moment);
+            const RecordFileError error = importDirectoryList(file(c.name), keep, Moment);
             EXPECT_EQ(error.number, 321);
             EXPECT_EQ(error.description, "Invalid file format: " + c.detail);
             EXPECT_EQ(storedEntries(), list);

@@ -1,11 +1,11 @@
-#include "dirlist/ListFileEncoding.h"
+#include "common/RecordFile.h"
 
 #include <gtest/gtest.h>
 
 namespace pathwick {
 namespace {
 
-TEST(ListFileEncoding, ReadsWindows1252AndUtf8AndUtf16) {
+TEST(RecordFile, ReadsWindows1252AndUtf8AndUtf16) {
     const std::pair<QByteArray, QString> cases[] = {
         // The Windows program's bytes: marker 0xB9, e acute 0xE9, euro 0x80; invalid as UTF-8.
         {"\xB9 Caf\xE9 \x80", "\u00b9 Caf\u00e9 \u20ac"},
@@ -19,10 +19,10 @@ TEST(ListFileEncoding, ReadsWindows1252AndUtf8AndUtf16) {
         {QByteArray("\xFF\xFE\xFF\xFE\x41\x00", 6), QStringLiteral("\ufeffA")},
     };
     for (const auto& [bytes, text] : cases)
-        EXPECT_EQ(decodeListFile(bytes), text) << bytes.toHex().toStdString();
+        EXPECT_EQ(decodeRecordFile(bytes), text) << bytes.toHex().toStdString();
 }
 
-TEST(ListFileEncoding, EveryWindows1252ByteRoundTrips) {
+TEST(RecordFile, EveryWindows1252ByteRoundTrips) {
     QByteArray all;
     for (int b = 1; b < 256; ++b)
         all.append(char(b));
@@ -34,7 +34,7 @@ TEST(ListFileEncoding, EveryWindows1252ByteRoundTrips) {
     EXPECT_FALSE(fitsWindows1252(QString(QChar(0x80)))); // a C1 control 1252 gives a glyph
 }
 
-TEST(ListFileEncoding, WhatIsWrittenReadsBackTheSame) {
+TEST(RecordFile, WhatIsWrittenReadsBackTheSame) {
     const QStringList cases[] = {
         {"C:\\Caf\u00e9", "\u20ac"},         // Windows-1252
         {"/home/\u65e5\u672c"},              // UTF-8
@@ -45,11 +45,11 @@ TEST(ListFileEncoding, WhatIsWrittenReadsBackTheSame) {
         {"", "a", ""},
     };
     for (const QStringList& lines : cases)
-        EXPECT_EQ(splitListLines(decodeListFile(encodeListFile(lines))), lines)
+        EXPECT_EQ(splitRecordLines(decodeRecordFile(encodeRecordFile(lines))), lines)
             << lines.join(u'|').toStdString();
 }
 
-TEST(ListFileEncoding, EveryKindOfLineEndEndsALine) {
+TEST(RecordFile, EveryKindOfLineEndEndsALine) {
     const std::pair<QString, QStringList> cases[] = {
         {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
         {"a\r\n", {"a"}},
@@ -57,7 +57,7 @@ TEST(ListFileEncoding, EveryKindOfLineEndEndsALine) {
         {"\r\n\r\n", {"", ""}},
     };
     for (const auto& [text, lines] : cases)
-        EXPECT_EQ(splitListLines(text), lines) << text.toStdString();
+        EXPECT_EQ(splitRecordLines(text), lines) << text.toStdString();
 }
 
 } // namespace
