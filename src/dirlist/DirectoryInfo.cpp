@@ -33,7 +33,8 @@ bool isDotName(const QString& path) {
 // anything has been trashed yet (the folder appears with the first file).
 bool isTrashFolder(const QString& path, const QString& trash) {
     const QString trimmed = path.trimmed();
-    return !trimmed.isEmpty() && QDir::cleanPath(trimmed) == QDir::cleanPath(trash);
+    return !trash.isEmpty() &&
+           (trimmed == trash || (trimmed.endsWith(u'/') && trimmed.chopped(1) == trash));
 }
 
 } // namespace
@@ -102,7 +103,10 @@ DirectoryVerdict classifyAttributeWord(int word, const QString& lastComponent) {
     }
 }
 
-QString DirectoryInfo(const QString& dirPath, bool* isOk, QString* moreInfo) {
+namespace {
+
+// DirectoryInfo with the trash folder given, so a run over many entries looks it up once.
+DirectoryVerdict directoryVerdict(const QString& dirPath, const QString& trash) {
     DirectoryVerdict verdict =
         classifyAttributeWord(attributeWord(dirPath), lastComponentOf(dirPath));
 
@@ -111,14 +115,21 @@ QString DirectoryInfo(const QString& dirPath, bool* isOk, QString* moreInfo) {
     if ((lowered.endsWith(recycleBinUnder) &&
          lowered == platform::environmentValue(QStringLiteral("SystemDrive")).toLower() +
                         recycleBinUnder) ||
-        isTrashFolder(dirPath, userFolderPath(UserFolder::RecycleBin)))
+        isTrashFolder(dirPath, trash))
         verdict = {true, QString::fromLatin1(texts::RecycleBinDirectory),
                    QString::fromLatin1(texts::RecycleBinInfo)};
     const QString network = QString::fromLatin1(texts::NetworkPlaces).toLower();
     if (lowered == network || lowered == network + u'\\')
         verdict = {true, QString::fromLatin1(texts::NetworkDirectory),
                    QString::fromLatin1(texts::NetworkInfo)};
+    return verdict;
+}
 
+} // namespace
+
+QString DirectoryInfo(const QString& dirPath, bool* isOk, QString* moreInfo) {
+    const DirectoryVerdict verdict =
+        directoryVerdict(dirPath, userFolderPath(UserFolder::RecycleBin));
     if (isOk)
         *isOk = verdict.isOk;
     if (moreInfo)
@@ -133,19 +144,18 @@ bool OpenDir(const QString& path) {
 
 bool OpenDir(const QString& path, PathExpander& expander) {
     // A recycle-bin folder on any drive letter stands for the recycle bin.
+    const QString trash = expander.folder(UserFolder::RecycleBin);
     QString entry = path.trimmed();
     if (entry.mid(1, 26).compare(QLatin1String(texts::RecycleBinFolder), Qt::CaseInsensitive) == 0)
         entry = QString::fromLatin1(texts::RecycleBinToken) + entry.mid(27);
-    else if (isTrashFolder(entry, expander.folder(UserFolder::RecycleBin)))
+    else if (isTrashFolder(entry, trash))
         entry = QString::fromLatin1(texts::RecycleBinToken);
     if (entry.trimmed().compare(QLatin1String(texts::RecycleBinToken), Qt::CaseInsensitive) == 0)
         return OpenWithShell(QString::fromLatin1(texts::RecycleBinPlace), QString(), 0) ==
                platform::ShellResult::Success;
 
     const QString realPath = expander.expand(entry);
-    bool isOk = false;
-    DirectoryInfo(realPath, &isOk);
-    if (!isOk)
+    if (!directoryVerdict(realPath, trash).isOk)
         return false;
     OpenWithShell(realPath, QString(), 0);
     return true;
