@@ -1,0 +1,109 @@
+#include "hotkeys/HotKeyDrop.h"
+#include "hotkeys/HotKeyWindowRules.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pathwick::hotkeys {
+namespace {
+
+TEST(KeyNumberRules, WhichControlsTheKeyNumberAndTextAllow) {
+    const struct {
+        const char* number;
+        const char* text;
+        bool valid, deleteAndTest, up, down;
+    } cases[] = {{"112", "", true, false, true, true},
+                 {"112", "  ", true, false, true, true},
+                 {"112", " gedit ", true, true, true, true},
+                 {"065", "x", true, true, true, true},
+                 {"1", "x", true, true, true, false},
+                 {"15", "x", true, true, true, true},
+                 {"16", "x", false, false, true, true},
+                 {"17", "x", false, false, true, true},
+                 {"18", "x", false, false, true, true},
+                 {"19", "x", true, true, true, true},
+                 {"255", "x", true, true, false, true},
+                 {"300", "x", true, true, false, true},
+                 {"301", "x", false, false, false, true},
+                 {"0", "x", false, false, true, false},
+                 {"", "x", false, false, true, false},
+                 {"99999999999999999999", "x", false, false, false, true}};
+    for (const auto& c : cases) {
+        const HotKeyControls controls = hotKeyControls(c.number, c.text);
+        EXPECT_EQ(controls.modifiers, c.valid) << c.number;
+        EXPECT_EQ(controls.save, c.valid) << c.number;
+        EXPECT_EQ(controls.deleteAndTest, c.deleteAndTest) << c.number << " " << c.text;
+        EXPECT_EQ(controls.up, c.up) << c.number;
+        EXPECT_EQ(controls.down, c.down) << c.number;
+    }
+}
+
+TEST(KeyNumberRules, ArrowsStepWithinOneTo255WithTheAlarmAtTheEnds) {
+    const struct {
+        int number;
+        bool up;
+        int next;
+        bool alarm;
+    } cases[] = {{112, true, 113, false}, {112, false, 111, false}, {254, true, 255, false},
+                 {255, true, 255, true},  {300, true, 255, true},   {300, false, 255, true},
+                 {256, false, 255, false}, {2, false, 1, false},     {1, false, 1, true},
+                 {0, false, 1, true},     {0, true, 1, false}};
+    for (const auto& c : cases) {
+        const KeyNumberStep step = stepKeyNumber(c.number, c.up);
+        EXPECT_EQ(step.number, c.next) << c.number << (c.up ? " up" : " down");
+        EXPECT_EQ(step.alarm, c.alarm) << c.number << (c.up ? " up" : " down");
+    }
+}
+
+TEST(KeyNumberRules, SendTextsAreStoredWithWindowsLineBreaksAndShownWithLineFeeds) {
+    const struct {
+        const char* box;
+        const char* stored;
+    } cases[] = {{"a\nb", "a\r\nb"},          {"a\r\nb", "a\r\nb"},   {"a\rb", "a\r\nb"},
+                 {"\n\n", "\r\n\r\n"},        {"a\r\r\nb", "a\r\n\r\nb"}, {" x ", " x "}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(storedSendText(c.box), c.stored) << c.box;
+        EXPECT_EQ(storedSendText(shownSendText(c.stored)), c.stored) << c.box;
+    }
+}
+
+TEST(HotKeyDrop, OneFileAndForTheSendBoxOneTextFileWithText) {
+    QTemporaryDir folder;
+    const auto make = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString notes = make("notes.TXT ", "\r\n\r\nDear Ann,\r\n\r\nSee you\r\n");
+    const QString latin = make("latin.dat", "Gr\xfc\xdf" "e\ncaf\xe9");
+    const QString empty = make("empty.txt", "");
+    const QString program = make("run.sh", "#!/bin/sh\n");
+    const QString one = "You can only drag one text (.txt) file here at a time.";
+    const QString textOnly = "You can only drag text files with some text here.";
+    const struct {
+        bool sendBox;
+        QStringList paths;
+        bool accepted;
+        QString result;
+    } cases[] = {{false, {program}, true, program},
+                 {false, {folder.path()}, true, folder.path()},
+                 {false, {}, false, "You can only drag one application or file here at a time."},
+                 {true, {notes, latin}, false, one},
+                 {true, {}, false, one},
+                 {true, {notes}, true, "Dear Ann,\r\n\r\nSee you"},
+                 {true, {latin}, true, "Grüße\r\ncafé"},
+                 {true, {empty}, false, textOnly},
+                 {true, {program}, false, textOnly},
+                 {true, {folder.filePath("gone.txt")}, false, textOnly}};
+    for (const auto& c : cases) {
+        const HotKeyDropVerdict verdict = checkHotKeyDrop(c.sendBox, c.paths);
+        EXPECT_EQ(verdict.accepted, c.accepted) << c.paths.join(' ').toStdString();
+        EXPECT_EQ(c.accepted ? verdict.text : verdict.refusal, c.result)
+            << c.paths.join(' ').toStdString();
+    }
+}
+
+} // namespace
+} // namespace pathwick::hotkeys

@@ -1,0 +1,378 @@
+#include "common/Version.h"
+#include "hotkeys/HotKeyStore.h"
+#include "hotkeys/HotKeyWindow.h"
+#include "hotkeys/HotKeyWindowShown.h"
+#include "hotkeys/RunAtLogin.h"
+#include "hotkeys/SendTest.h"
+#include "platform/fake/FakePlatform.h"
+#include "settings/ProgramSettings.h"
+#include "settings/Settings.h"
+#include "support/ModalDialogs.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace pathwick::hotkeys {
+namespace {
+
+using test::MessageBoxAnswer;
+
+class HotKeyWindowTest : public ::testing::Test {
+protected:
+    HotKeyWindowTest() {
+        environment.set("XDG_CONFIG_HOME", store.folder().toUtf8() + "/config");
+        environment.set("USER", "ann");
+        environment.unset("XDG_SESSION_TYPE");
+    }
+
+    HotKeyWindow& open() {
+        window = std::make_unique<HotKeyWindow>(
+            HotKeyWindowHooks{[this] { ++rebootRestarts; },
+                              [this](QWidget* owner) { scheduleOwners.append(owner); }},
+            nullptr);
+        window->show();
+        return *window;
+    }
+    template <typename T = QWidget> T* child(const char* name, int index = 0) const {
+        const QList<T*> all = window->findChildren<T*>(name);
+        return index < all.size() ? all.at(index) : nullptr;
+    }
+    QLineEdit* keyBox() const { return child<QLineEdit>("txt_KeyNumber"); }
+    QLineEdit* commandBox() const { return child<QLineEdit>("txt_RunLoadCommand"); }
+    QPlainTextEdit* sendBox() const { return child<QPlainTextEdit>("txt_RunLoadCommand"); }
+    QAbstractButton* button(const char* name, int index = 0) const {
+        return child<QAbstractButton>(name, index);
+    }
+    void typeKey(const QString& number) {
+        keyBox()->clear();
+        QTest::keyClicks(keyBox(), number);
+    }
+    static void drop(QWidget* target, const QStringList& files) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls.append(QUrl::fromLocalFile(file));
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
+    test::TempStore store;
+    test::ScopedEnvironment environment;
+    platform::fake::FakePlatform fakes;
+    std::unique_ptr<HotKeyWindow> window;
+    int rebootRestarts = 0;
+    QList<QWidget*> scheduleOwners;
+};
+
+TEST_F(HotKeyWindowTest, OpensOnF1ForCommandsAndClosesSavingItsSettings) {
+    HotKeyWindow& w = open();
+    EXPECT_EQ(w.objectName(), "frm_HotkeySettings");
+    EXPECT_EQ(w.windowTitle(), "Global hot key settings:");
+    EXPECT_TRUE(hotKeyWindowShown());
+    const std::pair<const char*, QString> captions[] = {
+        {"fra_HotkeyFrame", " Hot key: "},
+        {"lab_KeyCode", "Key code:"},
+        {"lab_CodeInfo", "112 = F1 key"},
+        {"chk_ShiftKey", "+ Shift key"},
+        {"chk_CtrlKey", "+ Ctrl key"},
+        {"chk_AltKey", "+ Alt key"},
+        {"lab_RunLoadCommand", "Run/Load command;"},
+        {"com_EditHotkey", "Updat&e/Create hot key"},
+        {"com_DeleteHotkey", "&Delete hot key"},
+        {"com_TestCommand", "&Test command"},
+        {"lab_RedDotText", " Press hot key to show red dot "},
+        {"chk_RunAppAtBootup", "Run Pathwick when computer turns on."},
+        {"lab_RunOptions", "Boot options"}};
+    for (const auto& [name, caption] : captions) {
+        const QObject* control = child<QObject>(name);
+        ASSERT_NE(control, nullptr) << name;
+        const char* property = qobject_cast<const QGroupBox*>(control) ? "title" : "text";
+        EXPECT_EQ(control->property(property).toString(), caption) << name;
+    }
+    EXPECT_EQ(keyBox()->text(), "112");
+    EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 0)->text(),
+              "Hot key opens directory, runs program or loads a file.");
+    EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 1)->text(),
+              "Hot key sends text to program with input focus.");
+    EXPECT_TRUE(child<QRadioButton>("opt_HotkeyType", 0)->isChecked());
+    EXPECT_TRUE(commandBox()->isVisible());
+    EXPECT_FALSE(sendBox()->isVisible());
+    EXPECT_FALSE(button("com_TestCommand")->isEnabled());
+    EXPECT_TRUE(child<QTimer>("tim_CheckKeysRedDot")->isActive());
+    EXPECT_FALSE(child<QTimer>("tim_WateTimerDelay")->isActive());
+    EXPECT_EQ(child<QLabel>("lab_WaylandNotice"), nullptr);
+
+    child<QRadioButton>("opt_HotkeyType", 1)->click();
+    EXPECT_EQ(child<QLabel>("lab_RunLoadCommand")->text(), "Text to send;");
+    EXPECT_TRUE(sendBox()->isVisible());
+    EXPECT_FALSE(commandBox()->isVisible());
+    QTest::keyClick(keyBox(), Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(hotKeyWindowShown());
+    EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Send);
+    EXPECT_EQ(rebootRestarts, 1);
+}
+
+TEST_F(HotKeyWindowTest, StoredDefaultTypeIsClampedToTheTwoTypes) {
+    for (const auto& [stored, sendChecked] : {std::pair{5, true}, {1, true}, {0, false}, {-3, false}}) {
+        writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", stored);
+        open();
+        EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 1)->isChecked(), sendChecked) << stored;
+        // Pause closes like Escape.
+        QTest::keyClick(sendBox(), Qt::Key_Pause);
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+TEST_F(HotKeyWindowTest, KeyBoxTakesDigitsOnlyAndRulesFollowTheNumber) {
+    open();
+    typeKey("1a7-");
+    EXPECT_EQ(keyBox()->text(), "17");
+    EXPECT_EQ(child<QLabel>("lab_CodeInfo")->text(), "17 = Ctrl key (Left and/or right key)");
+    for (const char* name : {"chk_ShiftKey", "chk_CtrlKey", "chk_AltKey", "com_EditHotkey",
+                             "com_DeleteHotkey", "com_TestCommand"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    typeKey("300");
+    commandBox()->setText("gedit");
+    EXPECT_TRUE(button("com_TestCommand")->isEnabled());
+    EXPECT_FALSE(button("com_NumberUpDown", 0)->isEnabled());
+
+    // The up arrow from 300 stops at 255 with the alarm; 254 steps quietly.
+    const QString alarm = ProgramFolder() + "/Alarm01.wav";
+    QFile made(alarm);
+    if (!QFile::exists(alarm))
+        made.open(QIODevice::WriteOnly);
+    button("com_NumberUpDown", 0)->setEnabled(true);
+    button("com_NumberUpDown", 0)->click();
+    EXPECT_EQ(keyBox()->text(), "255");
+    typeKey("254");
+    button("com_NumberUpDown", 0)->click();
+    EXPECT_EQ(keyBox()->text(), "255");
+    EXPECT_EQ(fakes.sound->played, QStringList{alarm});
+
+    // A click in the box disables it for a moment, then gives it the focus.
+    QTest::mouseClick(keyBox(), Qt::LeftButton);
+    EXPECT_FALSE(keyBox()->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keyBox()->isEnabled(); }, 1000));
+}
+
+TEST_F(HotKeyWindowTest, SaveStoresTheComposedNameAndChangingTheKeyShowsWhatIsStored) {
+    open();
+    typeKey("065");
+    child<QCheckBox>("chk_ShiftKey")->click();
+    commandBox()->setText("  gedit  ");
+    button("com_EditHotkey")->click();
+    EXPECT_EQ(readHotKeyValue("065_Command_Shift"), "gedit");
+    EXPECT_EQ(readHotKeyValue("65_Command_Shift"), "");
+
+    // Unsaved text is dropped when the combination changes.
+    commandBox()->setText("unsaved");
+    child<QCheckBox>("chk_ShiftKey")->click();
+    EXPECT_EQ(commandBox()->text(), "");
+    child<QCheckBox>("chk_ShiftKey")->click();
+    EXPECT_EQ(commandBox()->text(), "gedit");
+
+    // A send text is kept exactly, blanks included, with Windows line breaks.
+    child<QRadioButton>("opt_HotkeyType", 1)->click();
+    sendBox()->setPlainText(" Dear Ann,\n\nBye ");
+    button("com_EditHotkey")->click();
+    EXPECT_EQ(readHotKeyValue("065_Send_Shift"), " Dear Ann,\r\n\r\nBye ");
+    child<QRadioButton>("opt_HotkeyType", 0)->click();
+    child<QRadioButton>("opt_HotkeyType", 1)->click();
+    EXPECT_EQ(sendBox()->toPlainText(), " Dear Ann,\n\nBye ");
+}
+
+TEST_F(HotKeyWindowTest, DeleteAsksFirstAndRefusesWhenTheBoxIsBlank) {
+    writeHotKeyValue("65_Command_Ctrl_Alt", HotKeyType::Command, "gedit");
+    open();
+    typeKey("65");
+    child<QCheckBox>("chk_CtrlKey")->click();
+    child<QCheckBox>("chk_AltKey")->click();
+    {
+        MessageBoxAnswer answer(QMessageBox::No);
+        button("com_DeleteHotkey")->click();
+        EXPECT_EQ(answer.title, "Pathwick - Delete hotkey:");
+        EXPECT_EQ(answer.text, "Are you sure you wish to delete the kotkey :\r\nA + Ctrl + Alt?"
+                               "\r\n\r\nCommand:\r\ngedit");
+        EXPECT_EQ(answer.icon, QMessageBox::Warning);
+    }
+    EXPECT_EQ(readHotKeyValue("65_Command_Ctrl_Alt"), "gedit");
+    {
+        MessageBoxAnswer answer(QMessageBox::Yes);
+        button("com_DeleteHotkey")->click();
+    }
+    EXPECT_EQ(readHotKeyValue("65_Command_Ctrl_Alt"), "");
+    EXPECT_EQ(commandBox()->text(), "gedit");
+
+    commandBox()->setText("   ");
+    button("com_DeleteHotkey")->setEnabled(true);
+    MessageBoxAnswer answer;
+    button("com_DeleteHotkey")->click();
+    EXPECT_EQ(answer.title, "Pathwick - Can't delete it.");
+    EXPECT_EQ(answer.text, "There is no value assined to hot key A + Ctrl + Alt.\r\nSo you can't "
+                           "delete it.");
+}
+
+TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
+    open();
+    commandBox()->setText("  BEEP ");
+    button("com_TestCommand")->click();
+    EXPECT_EQ(fakes.sound->played.size(), QFile::exists(ProgramFolder() + "/Alarm01.wav") ? 1 : 0);
+    EXPECT_TRUE(fakes.shell->calls.isEmpty());
+
+    commandBox()->setText(" /opt/tool/run ");
+    button("com_TestCommand")->click();
+    EXPECT_EQ(fakes.shell->targets(), QStringList{"/opt/tool/run"});
+
+    fakes.shell->result = platform::ShellResult::FileNotFound;
+    MessageBoxAnswer answer;
+    button("com_TestCommand")->click();
+    EXPECT_EQ(answer.title, "Pathwick - Can't find it.");
+    EXPECT_EQ(answer.text, "Can't find this application, directory or file.\r\nCheck the file "
+                           "path and name are correct.");
+}
+
+TEST_F(HotKeyWindowTest, SendTestOpensTheExpandedTextInTheTextEditor) {
+    open();
+    child<QRadioButton>("opt_HotkeyType", 1)->click();
+    sendBox()->setPlainText("Hi {[username]}\né");
+    fakes.shell->result = platform::ShellResult::NoAssociation;
+    button("com_TestCommand")->click();
+    const QString path = sendTestFilePath();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), "Hi ann\r\né\r\n");
+    file.remove();
+    ASSERT_EQ(fakes.shell->calls.size(), 2);
+    EXPECT_EQ(fakes.shell->calls.at(0).target, "Notepad.exe");
+    EXPECT_EQ(fakes.shell->calls.at(0).parameters, '"' + path + '"');
+    EXPECT_TRUE(fakes.shell->calls.at(1).target.endsWith("\\Notepad.exe"));
+}
+
+TEST_F(HotKeyWindowTest, RedDotShowsWhileExactlyTheCombinationIsHeld) {
+    open();
+    child<QCheckBox>("chk_CtrlKey")->click();
+    const QObject* dot = child<QObject>("Shape1");
+    const auto dotAfterTick = [&](QSet<int> down) {
+        fakes.keys->down = down;
+        QTest::qWait(450);
+        return dot->property("filled").toBool();
+    };
+    EXPECT_TRUE(dotAfterTick({112, 17}));
+    EXPECT_EQ(child<QObject>("fra_HotkeyFrame")->property("titleColour").value<QColor>(),
+              QColor(192, 0, 0));
+    EXPECT_FALSE(dotAfterTick({112, 17, 16}));
+    EXPECT_FALSE(dotAfterTick({112}));
+    EXPECT_FALSE(child<QObject>("fra_HotkeyFrame")->property("titleColour").value<QColor>().isValid());
+}
+
+TEST_F(HotKeyWindowTest, DroppedFilesFillTheBoxesOrAreRefused) {
+    QFile text(store.folder() + "/letter.txt");
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("\nDear Ann,\nBye\n");
+    text.close();
+    open();
+    drop(commandBox(), {"/usr/bin/env"});
+    EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
+    {
+        MessageBoxAnswer answer;
+        drop(commandBox(), {"/usr/bin/env", text.fileName()});
+        EXPECT_EQ(answer.title, "Pathwick - Hot key edit error.");
+        EXPECT_EQ(answer.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    }
+    EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
+
+    child<QRadioButton>("opt_HotkeyType", 1)->click();
+    drop(sendBox()->viewport(), {text.fileName()});
+    EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
+    MessageBoxAnswer answer;
+    drop(sendBox()->viewport(), {"/usr/bin/env"});
+    EXPECT_EQ(answer.text, "You can only drag text files with some text here.");
+    EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
+}
+
+TEST_F(HotKeyWindowTest, RunAtLoginIsReadOnOpenAndWrittenOnClose) {
+    WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S",
+                 "/somewhere/pathwick #hidden ");
+    open();
+    EXPECT_TRUE(child<QCheckBox>("chk_RunAppAtBootup")->isChecked());
+    EXPECT_TRUE(child<QMenu>("menu_BootOptions")->actions().at(0)->isChecked());
+    EXPECT_TRUE(child<QLabel>("lab_RunOptions")->isEnabled());
+    EXPECT_TRUE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
+    window->close();
+    EXPECT_EQ(readRunAtLoginEntry(), QCoreApplication::applicationFilePath() + " #Hidden");
+    EXPECT_TRUE(QFile::exists(autostartFilePath()));
+
+    open();
+    child<QCheckBox>("chk_RunAppAtBootup")->click();
+    EXPECT_FALSE(child<QLabel>("lab_RunOptions")->isEnabled());
+    EXPECT_FALSE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
+    window->close();
+    EXPECT_EQ(readRunAtLoginEntry(), "");
+    EXPECT_FALSE(QFile::exists(autostartFilePath()));
+}
+
+TEST_F(HotKeyWindowTest, BootOptionsAndStartupPlaces) {
+    WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S", "/p/pathwick");
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHourIndex", 6);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHours", 7);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryMinutes", 5);
+    open();
+    QLabel* options = child<QLabel>("lab_RunOptions");
+    QTest::mouseClick(options, Qt::LeftButton);
+    QMenu* boot = child<QMenu>("menu_BootOptions");
+    EXPECT_TRUE(boot->isVisible());
+    QAction* summary = boot->actions().at(1);
+    EXPECT_EQ(summary->text(), "Re-boot at 7:05am (Every day)");
+    boot->close();
+    summary->trigger();
+    EXPECT_EQ(scheduleOwners, QList<QWidget*>{window.get()});
+
+    QMenu* places = child<QMenu>("menu_StartPrograms");
+    emit places->aboutToShow();
+    QList<QAction*> entries = places->actions();
+    EXPECT_EQ(entries.at(0)->text(), "&Windows start menu - Welcome ann");
+    EXPECT_TRUE(entries.at(2)->isEnabled());
+    for (QAction* entry : entries)
+        entry->trigger();
+    const QString autostart = store.folder() + "/config/autostart";
+    EXPECT_TRUE(QFileInfo(autostart).isDir());
+    EXPECT_EQ(fakes.shell->targets(), QStringList({autostart, "/etc/xdg/autostart",
+                                                   "ms-settings:startupapps", "taskkill"}));
+    // The registry editor opens after the wait, and gets the start-up favourites.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fakes.shell->calls.size() == 5; }, 1000));
+    EXPECT_EQ(fakes.shell->calls.at(4).target, "RegEdit.exe");
+    QString listing;
+    ListSettings("HKEY_CURRENT_USER", catalogue::RegeditFavoritesKey, listing, false);
+    EXPECT_TRUE(listing.startsWith(QString("Run at &boot for ann") + QChar(0)));
+}
+
+TEST_F(HotKeyWindowTest, WaylandSessionsAreToldWhatWorks) {
+    environment.set("XDG_SESSION_TYPE", "wayland");
+    open();
+    const QLabel* notice = child<QLabel>("lab_WaylandNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains("Wayland"));
+}
+
+} // namespace
+} // namespace pathwick::hotkeys
