@@ -10,9 +10,6 @@ inline constexpr auto DriveCaptionStart = " - Drive ";
 inline constexpr auto DriveCaptionEnd = " only";
 inline constexpr auto CloseAllCaption = " - Close all directories:";
 
-// Shutdown state at load.
-inline constexpr auto NoShutdownTime = "--:--";
-
 // The hot key switch.
 inline constexpr auto HotKeysRunning = "&Global hot keys is running";
 inline constexpr auto HotKeysDisabled = "&Global hot keys is disabled";
@@ -36,12 +33,6 @@ inline constexpr auto CopiesCloseThis = "Do you wish to close this copy of ";
 inline constexpr auto CopiesQuestionEnd = "?";
 
 // Closing.
-inline constexpr auto CloseWarningTitle = " - Close warning: ";
-inline constexpr auto CloseWarningStart = "Warning:";
-inline constexpr auto CloseWarningTimer = " has a shutdown computer timer running.";
-inline constexpr auto CloseWarningNotOff =
-    "If you close this program, the computer will not turn off at; ";
-inline constexpr auto CloseWarningQuestion = "Are you sure you wish to close this application?";
 inline constexpr auto ClosingDown = " is closing down.";
 inline constexpr auto ClosingHotKeys = "This will also stop any hot keys from working.";
 inline constexpr auto ClosingButtons = "&OK";

@@ -1,23 +1,15 @@
 #include "app/MainMenu.h"
 
 #include "app/AppTexts.h"
-#include "app/MainMenuTexts.h"
+#include "app/MainMenuTable.h"
 
 #include <QAction>
+#include <QHash>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace pathwick {
-
-QAction* MainMenu::entry(const QString& name) const {
-    const QList<QAction*> found = entries.value(name);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QMenu* MainMenu::menu(const QString& name) const {
-    return menus.value(name);
-}
 
 void setMenuCaption(QAction* action, const QString& caption) {
     const bool separator = caption == QLatin1String(texts::SeparatorCaption);
@@ -27,17 +19,18 @@ void setMenuCaption(QAction* action, const QString& caption) {
 
 MainMenu buildMainMenu(QMenuBar* bar) {
     MainMenu built;
+    QHash<QString, QMenu*> subMenus; // by table name, while the tree is built
     for (const MainMenuEntry& row : mainMenuTable()) {
         const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
-        QMenu* parent = row.parent ? built.menus.value(QString::fromLatin1(row.parent)) : nullptr;
+        QMenu* parent = row.parent ? subMenus.value(QString::fromLatin1(row.parent)) : nullptr;
         QWidget* owner = parent ? static_cast<QWidget*>(parent) : bar;
 
         QAction* action = nullptr;
         if (row.kind == MenuItemKind::SubMenu) {
             auto* menu = new QMenu(caption, owner);
             menu->setObjectName(name);
-            built.menus.insert(name, menu);
+            subMenus.insert(name, menu);
             action = menu->menuAction();
         } else {
             action = new QAction(owner);
@@ -53,7 +46,9 @@ MainMenu buildMainMenu(QMenuBar* bar) {
             parent->addAction(action);
         else
             bar->addAction(action);
-        built.entries[name].append(action);
+        if (row.place)
+            row.place(built, action);
+        built.all.append(action);
     }
     return built;
 }

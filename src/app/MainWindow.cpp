@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/WarningPicture.h"
 #include "common/KeyboardState.h"
+#include "common/MainWindowJob.h"
 #include "common/MessageBoxes.h"
 #include "common/MessageWindow.h"
 #include "common/ShellServices.h"
@@ -35,7 +36,6 @@ namespace pathwick {
 
 namespace {
 
-constexpr int HotkeyPollMs = 200;
 constexpr int FlashTicks = 10;
 constexpr int FlashTickMs = 500;
 constexpr int FileManagerWaitMs = 300;
@@ -58,13 +58,6 @@ const QColor CloseAllLabels(128, 0, 0);
 const QColor CloseAllYes(255, 176, 176);
 const QColor CloseAllNo(191, 255, 191);
 
-QTimer* makeTimer(const char* name, int interval, QObject* owner) {
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(name);
-    timer->setInterval(interval);
-    return timer;
-}
-
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -74,7 +67,7 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 } // namespace
 
 MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
-    : QMainWindow(parent), CommandLine(commandLine) {
+    : QMainWindow(parent), commandLine_(commandLine) {
     setObjectName("frm_MainWindow");
     createControls();
     connectMenu();
@@ -85,16 +78,19 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         move(place->availableGeometry().center() - rect().center());
     setMessageWindowOwner(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
-    Form_Load();
+    load();
 }
 
 MainWindow::~MainWindow() {
     setMessageWindowOwner(nullptr);
 }
 
+void MainWindow::addJob(MainWindowJob* job) {
+    jobs_.append(job);
+}
+
 void MainWindow::createControls() {
     menu_ = buildMainMenu(menuBar());
-    menu_DriveDisplayList = menu_.entries.value("menu_DriveDisplayList");
 
     txt_DisplayInfo = new QPlainTextEdit(this);
     txt_DisplayInfo->setObjectName("txt_DisplayInfo");
@@ -111,142 +107,109 @@ void MainWindow::createControls() {
     picShutdownWarning->setObjectName("picShutdownWarning");
     picShutdownWarning->hide();
 
-    tim_HotkeyTimer = makeTimer("tim_HotkeyTimer", HotkeyPollMs, this);
-    tim_ComShutdownReadFile = makeTimer("tim_ComShutdownReadFile", 0, this);
-    tim_ComputerShutdownTimer = makeTimer("tim_ComputerShutdownTimer", 0, this);
-    tim_Timer = makeTimer("tim_Timer", 0, this);
-    connect(tim_Timer, &QTimer::timeout, this, &MainWindow::tim_Timer_Timer);
-    connect(tim_ComShutdownReadFile, &QTimer::timeout, this,
-            &MainWindow::tim_ComShutdownReadFile_Timer);
+    tim_Timer = new QTimer(this);
+    tim_Timer->setObjectName("tim_Timer");
+    connect(tim_Timer, &QTimer::timeout, this, &MainWindow::flashTick);
 }
 
 void MainWindow::connectMenu() {
-    auto onTrigger = [this](const char* name, void (MainWindow::*handler)()) {
-        connect(menu_.entry(name), &QAction::triggered, this, handler);
-    };
-    onTrigger("menu_Settings", &MainWindow::menu_Settings_Click);
-    onTrigger("menu_CloseExplorer", &MainWindow::menu_CloseExplorer_Click);
-    onTrigger("menu_OpenDirs", &MainWindow::menu_OpenDirs_Click);
-    onTrigger("menu_ImportData", &MainWindow::menu_ImportData_Click);
-    onTrigger("menu_ExportData", &MainWindow::menu_ExportData_Click);
-    onTrigger("menu_ExitApp", &MainWindow::menu_ExitApp_Click);
-    connect(menu_.menu("menu_Menu"), &QMenu::aboutToShow, this, &MainWindow::menu_Menu_Click);
-    connect(menu_.menu("menu_Help"), &QMenu::aboutToShow, this, &MainWindow::menu_Help_Click);
-    connect(menu_.menu("menu_DislpayDrive"), &QMenu::aboutToShow, this,
-            &MainWindow::menu_DislpayDrive_Click);
-    connect(menu_DriveDisplayList.first(), &QAction::triggered, this,
-            [this] { menu_DriveDisplayList_Click(0); });
+    connect(menu_.settings, &QAction::triggered, this, &MainWindow::editDirectoryList);
+    connect(menu_.closeExplorer, &QAction::triggered, this, &MainWindow::closeAllDirectories);
+    connect(menu_.openDirs, &QAction::triggered, this, &MainWindow::openDirectories);
+    connect(menu_.importData, &QAction::triggered, this, &MainWindow::importList);
+    connect(menu_.exportData, &QAction::triggered, this, &MainWindow::exportList);
+    connect(menu_.exitApp, &QAction::triggered, this, &MainWindow::close);
+    connect(menu_.menu, &QMenu::aboutToShow, this, &MainWindow::updateOpenDirsEntry);
+    connect(menu_.help.menu, &QMenu::aboutToShow, this, &MainWindow::prepareHelpMenu);
+    connect(menu_.displayDrive, &QMenu::aboutToShow, this, &MainWindow::buildDriveMenu);
+    connect(menu_.driveDisplayList.first(), &QAction::triggered, this, [this] { chooseDrive(0); });
 }
 
 // ---- Load ------------------------------------------------------------------------------
 
-void MainWindow::Form_Load() {
+// Runs at start-up and again after the editor saved the list.
+void MainWindow::load() {
     setWindowTitle(VersionCaption());
-
-    ShutdownTimeText = texts::NoShutdownTime;
-    tim_ComputerShutdownTimer->stop();
-    picShutdownWarning->hide();
-    menu_.entry("menu_ShutdownAbort")->setEnabled(false);
-
-    checkPendingShutdown();
-    SetShutdownMenus(true, false);
+    for (MainWindowJob* job : std::as_const(jobs_))
+        job->loadStarting();
 
     const bool hotKeysRunning = read(catalogue::HotKeysRunning);
-    QAction* hotKeysOnOff = menu_.entry("menu_HotKeysOnOff");
-    hotKeysOnOff->setChecked(hotKeysRunning);
-    hotKeysOnOff->setText(hotKeysRunning ? texts::HotKeysRunning : texts::HotKeysDisabled);
-    if (hotKeysRunning)
-        tim_HotkeyTimer->start();
-    else
-        tim_HotkeyTimer->stop();
-
+    menu_.hotKeys.onOff->setChecked(hotKeysRunning);
+    menu_.hotKeys.onOff->setText(hotKeysRunning ? texts::HotKeysRunning : texts::HotKeysDisabled);
     testMode_ = read(catalogue::HotKeysTestmode);
 
-    LastHotkeyFired.clear();
-    CurrentDrive.clear();
-
+    currentDrive_.clear();
     refillDisplayInfo();
     buildDriveMenu();
     setHiddenMenuVisible(read(catalogue::ShowHiddenMenu));
-    StartRebootTimer();
+    for (MainWindowJob* job : std::as_const(jobs_))
+        job->loadFinished();
 }
 
-void MainWindow::checkPendingShutdown() {}
-
-void MainWindow::SetShutdownMenus(bool, bool) {}
-
-void MainWindow::StartRebootTimer() {}
-
 void MainWindow::refillDisplayInfo() {
-    const DirectoryListDisplay display = ShowDirectoryList(CurrentDrive);
-    ListedCount = display.count;
+    const DirectoryListDisplay display = ShowDirectoryList(currentDrive_);
+    listedCount_ = display.count;
     txt_DisplayInfo->setPlainText(display.text);
     updateOpenDirsEntry();
 }
 
 bool MainWindow::hiddenMenuVisible() const {
-    return menu_.entry("menu_HiddenMenuList")->isVisible();
+    return menu_.hiddenMenuList->menuAction()->isVisible();
 }
 
 void MainWindow::setHiddenMenuVisible(bool visible) {
-    QAction* hidden = menu_.entry("menu_HiddenMenuList");
+    QAction* hidden = menu_.hiddenMenuList->menuAction();
     hidden->setVisible(visible);
     hidden->setEnabled(visible);
 }
 
 // ---- Drive menu --------------------------------------------------------------------------
 
-QAction* MainWindow::addDriveItem() {
-    const int index = int(menu_DriveDisplayList.size());
-    auto* item = new QAction(QStringLiteral("??.."), menu_.menu("menu_DislpayDrive"));
+void MainWindow::addDriveItem() {
+    const int index = int(menu_.driveDisplayList.size());
+    auto* item = new QAction(QStringLiteral("??.."), menu_.displayDrive);
     item->setObjectName("menu_DriveDisplayList");
     item->setCheckable(true);
     item->setVisible(false);
     item->setEnabled(false);
-    menu_.menu("menu_DislpayDrive")->addAction(item);
-    connect(item, &QAction::triggered, this, [this, index] { menu_DriveDisplayList_Click(index); });
-    menu_DriveDisplayList.append(item);
-    menu_.entries["menu_DriveDisplayList"].append(item);
-    return item;
+    menu_.displayDrive->addAction(item);
+    connect(item, &QAction::triggered, this, [this, index] { chooseDrive(index); });
+    menu_.driveDisplayList.append(item);
 }
 
-// Items 1..n are the drives of this moment; the checked item follows CurrentDrive. Items
+// Items 1..n are the drives of this moment; the checked item follows the shown drive. Items
 // left over from a longer list keep their captions but are hidden: only drives that are
 // there now can be chosen.
 void MainWindow::buildDriveMenu() {
+    QList<QAction*>& items = menu_.driveDisplayList;
     const QStringList drives = driveTexts();
     int k = 0;
     for (const QString& drive : drives) {
-        if (k + 1 >= menu_DriveDisplayList.size())
+        if (k + 1 >= items.size())
             addDriveItem();
         ++k;
-        QAction* item = menu_DriveDisplayList.at(k);
+        QAction* item = items.at(k);
         item->setText('&' + drive);
         item->setVisible(true);
         item->setEnabled(true);
-        item->setChecked(item->text() == '&' + CurrentDrive);
+        item->setChecked(item->text() == '&' + currentDrive_);
     }
-    for (int i = k + 1; i < menu_DriveDisplayList.size(); ++i) {
-        menu_DriveDisplayList.at(i)->setVisible(false);
-        menu_DriveDisplayList.at(i)->setChecked(false);
+    for (int i = k + 1; i < items.size(); ++i) {
+        items.at(i)->setVisible(false);
+        items.at(i)->setChecked(false);
     }
-    menu_DriveDisplayList.first()->setChecked(CurrentDrive.isEmpty());
+    items.first()->setChecked(currentDrive_.isEmpty());
 }
 
-void MainWindow::menu_DislpayDrive_Click() {
-    buildDriveMenu();
-}
-
-void MainWindow::menu_DriveDisplayList_Click(int index) {
-    if (index < 0 || index >= menu_DriveDisplayList.size())
-        return;
-    for (int i = 0; i < menu_DriveDisplayList.size(); ++i)
-        menu_DriveDisplayList.at(i)->setChecked(i == index);
-    showDriveList(index == 0 ? QString() : menu_DriveDisplayList.at(index)->text().mid(1));
+void MainWindow::chooseDrive(int index) {
+    const QList<QAction*>& items = menu_.driveDisplayList;
+    for (int i = 0; i < items.size(); ++i)
+        items.at(i)->setChecked(i == index);
+    showDriveList(index == 0 ? QString() : items.at(index)->text().mid(1));
 }
 
 void MainWindow::showDriveList(const QString& drive) {
-    CurrentDrive = drive;
+    currentDrive_ = drive;
     refillDisplayInfo();
     if (drive.isEmpty())
         setWindowTitle(ProductName + QString(texts::AllDrivesCaption));
@@ -256,12 +219,13 @@ void MainWindow::showDriveList(const QString& drive) {
 }
 
 QString MainWindow::checkedDrive() const {
+    const QList<QAction*>& items = menu_.driveDisplayList;
     QString drive;
-    for (QAction* item : menu_DriveDisplayList) {
+    for (QAction* item : items) {
         if (item->isChecked())
             drive = item->text().mid(1);
     }
-    if (drive == menu_DriveDisplayList.first()->text().mid(1))
+    if (drive == items.first()->text().mid(1))
         return QString();
     return drive;
 }
@@ -269,16 +233,11 @@ QString MainWindow::checkedDrive() const {
 // ---- "&Menu" -----------------------------------------------------------------------------
 
 void MainWindow::updateOpenDirsEntry() {
-    QAction* openDirs = menu_.entry("menu_OpenDirs");
-    openDirs->setText(openDirsCaption(ListedCount));
-    openDirs->setEnabled(openDirsEnabled(ListedCount));
+    menu_.openDirs->setText(openDirsCaption(listedCount_));
+    menu_.openDirs->setEnabled(openDirsEnabled(listedCount_));
 }
 
-void MainWindow::menu_Menu_Click() {
-    updateOpenDirsEntry();
-}
-
-void MainWindow::menu_OpenDirs_Click() {
+void MainWindow::openDirectories() {
     const OpeningRunResult run = runOpeningRun(checkedDrive());
     setWindowTitle(run.caption);
     txt_DisplayInfo->setPlainText(run.text);
@@ -286,7 +245,9 @@ void MainWindow::menu_OpenDirs_Click() {
         startStatusFlash();
 }
 
-void MainWindow::menu_CloseExplorer_Click() {
+// Ends the file manager and starts it again once it has had its time to go; the wait is a
+// timer, so nothing else (a hot key tick) runs in the middle of this command.
+void MainWindow::closeAllDirectories() {
     MessageWindow& window = loadedMessageWindow();
     window.setWindowTitle(ProductName + QString(texts::CloseAllCaption));
     setColour(window.lab_MainMessage, QPalette::WindowText, CloseAllLabels);
@@ -299,18 +260,8 @@ void MainWindow::menu_CloseExplorer_Click() {
                        CloseAllButtonWidth) != 0)
         return;
     OpenWithShell(texts::FileManagerKill, texts::FileManagerKillParameters, MinimisedWindow);
-    ProbeWaiting = true;
-    tim_ComShutdownReadFile->setInterval(FileManagerWaitMs);
-    tim_ComShutdownReadFile->start();
-    while (ProbeWaiting)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    tim_ComShutdownReadFile->stop();
-    tim_ComShutdownReadFile->setInterval(0);
-    OpenWithShell(texts::FileManagerStart, QString(), MinimisedWindow);
-}
-
-void MainWindow::tim_ComShutdownReadFile_Timer() {
-    ProbeWaiting = false;
+    QTimer::singleShot(FileManagerWaitMs, this,
+                       [] { OpenWithShell(texts::FileManagerStart, QString(), MinimisedWindow); });
 }
 
 // The directory-list editor, modal and owned by this window; it reads the command line
@@ -323,65 +274,52 @@ void MainWindow::showEditor() {
     delete editor.data();
 }
 
-void MainWindow::menu_Settings_Click() {
+void MainWindow::editDirectoryList() {
     showEditor();
-    if (GetDoItFlag())
-        Form_Load();
-}
-
-void MainWindow::menu_ExitApp_Click() {
-    close();
+    if (doIt_)
+        load();
 }
 
 // ---- File menu ---------------------------------------------------------------------------
 
-void MainWindow::menu_ExportData_Click() {
+void MainWindow::exportList() {
     exportListInteractive(this);
 }
 
-void MainWindow::menu_ImportData_Click() {
+void MainWindow::importList() {
     if (importListInteractive(this))
-        showDriveList(CurrentDrive);
+        showDriveList(currentDrive_);
 }
 
 // ---- Help menu ---------------------------------------------------------------------------
 
-void MainWindow::menu_Help_Click() {
-    menu_.entry("menu_About")->setText(texts::AboutStart + QString(ProductName));
-    QAction* helpPath = menu_.entry("menu_HelpInfoPath");
+void MainWindow::prepareHelpMenu() {
+    menu_.help.about->setText(texts::AboutStart + QString(ProductName));
     const bool shift = KeyIsDown(ShiftKey);
-    setMenuCaption(helpPath, shift ? texts::HelpPathEntry : texts::SeparatorCaption);
+    setMenuCaption(menu_.help.helpPath, shift ? texts::HelpPathEntry : texts::SeparatorCaption);
 }
 
 // ---- Status flash ------------------------------------------------------------------------
 
 void MainWindow::startStatusFlash() {
-    FlashCount = FlashTicks;
+    flashCount_ = FlashTicks;
     tim_Timer->setInterval(FlashTickMs);
     tim_Timer->start();
 }
 
-bool MainWindow::showsNormalColours() const {
-    return txt_DisplayInfo->palette().color(QPalette::Base) ==
-           QApplication::palette(txt_DisplayInfo).color(QPalette::Base);
-}
-
-void MainWindow::setNormalColours() {
-    txt_DisplayInfo->setPalette(QPalette());
-}
-
-void MainWindow::tim_Timer_Timer() {
-    --FlashCount;
-    if (showsNormalColours()) {
+void MainWindow::flashTick() {
+    --flashCount_;
+    const bool normal = txt_DisplayInfo->palette().color(QPalette::Base) ==
+                        QApplication::palette(txt_DisplayInfo).color(QPalette::Base);
+    if (normal) {
         setColour(txt_DisplayInfo, QPalette::Base, FlashBack);
         setColour(txt_DisplayInfo, QPalette::Text, FlashFore);
         return;
     }
-    setNormalColours();
-    if (FlashCount <= 0) {
+    txt_DisplayInfo->setPalette(QPalette());
+    if (flashCount_ <= 0) {
         setWindowTitle(VersionCaption());
         tim_Timer->stop();
-        tim_Timer->setInterval(0);
     }
 }
 
@@ -390,29 +328,31 @@ void MainWindow::tim_Timer_Timer() {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!activated_)
-        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::activate, Qt::QueuedConnection);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QMetaObject::invokeMethod(this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::activate, Qt::QueuedConnection);
 }
 
-void MainWindow::Form_Activate() {
+// The command-line request runs on the first activation only.
+void MainWindow::activate() {
     if (!activated_) {
         activated_ = true;
         const QString notice = takeStoreNotice();
         if (!notice.isEmpty())
             showMessage(this, QMessageBox::Warning, texts::StoreNoticeTitle, notice);
         runCommandLineRequest();
-        CommandLine.clear();
+        commandLine_.clear();
     }
-    SetShutdownMenus(!picShutdownWarning->isVisible(), false);
+    for (MainWindowJob* job : std::as_const(jobs_))
+        job->activated();
 }
 
 void MainWindow::runCommandLineRequest() {
-    const CommandLineRequest request = classifyCommandLine(CommandLine);
+    const CommandLineRequest request = classifyCommandLine(commandLine_);
     switch (request.kind) {
     case CommandRequest::None:
         break;
@@ -428,7 +368,7 @@ void MainWindow::runCommandLineRequest() {
         // Unlike the settings menu this does not run the load again, but a saved list must
         // not leave the information box showing the old one.
         showEditor();
-        if (GetDoItFlag())
+        if (doIt_)
             refillDisplayInfo();
         break;
     }
@@ -442,7 +382,9 @@ void MainWindow::closeForSessionEnd() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (Form_QueryUnload(sessionEnding_ ? CloseReason::SessionEnd : CloseReason::Command)) {
+    const bool closes = sessionEnding_ || queryClose();
+    writeSwitches();
+    if (!closes) {
         event->ignore();
         return;
     }
@@ -450,33 +392,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool MainWindow::Form_QueryUnload(CloseReason reason) {
-    bool cancel = false;
-    QAction* hotKeysOnOff = menu_.entry("menu_HotKeysOnOff");
-    if (reason == CloseReason::Command) {
-        if (tim_ComputerShutdownTimer->isActive()) {
-            const QString text = QString(texts::CloseWarningStart) + CrLf + ProductName +
-                                 texts::CloseWarningTimer + CrLf + texts::CloseWarningNotOff +
-                                 CrLf + ShutdownTimeText + CrLf + CrLf + '\t' +
-                                 texts::CloseWarningQuestion;
-            const auto answer =
-                showMessage(this, QMessageBox::Warning, texts::CloseWarningTitle + ShutdownTimeText,
-                            text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-            cancel = answer != QMessageBox::Yes;
-        }
-        if (!cancel && hotKeysOnOff->isChecked()) {
-            QTimer* closer = loadedMessageWindow().tim_WindowCloseTimer;
-            closer->setInterval(NoticeAutoCloseMs);
-            closer->start();
-            PlayWAV(AlarmSound, false, true);
-            const QString closing = ProductName + QString(texts::ClosingDown);
-            MessageDisplay(closing + CrLf + texts::ClosingHotKeys, closing, texts::ClosingButtons,
-                           0, NoticeButtonWidth);
-        }
+// A close by the user or by program code: a job may refuse it; then, with hot keys on, a
+// notice that closes itself says they stop.
+bool MainWindow::queryClose() {
+    for (MainWindowJob* job : std::as_const(jobs_)) {
+        if (!job->mayClose(this))
+            return false;
     }
-    write(catalogue::HotKeysRunning, hotKeysOnOff->isChecked());
+    if (menu_.hotKeys.onOff->isChecked()) {
+        QTimer* closer = loadedMessageWindow().tim_WindowCloseTimer;
+        closer->setInterval(NoticeAutoCloseMs);
+        closer->start();
+        PlayWAV(AlarmSound, false, true);
+        const QString closing = ProductName + QString(texts::ClosingDown);
+        MessageDisplay(closing + CrLf + texts::ClosingHotKeys, closing, texts::ClosingButtons, 0,
+                       NoticeButtonWidth);
+    }
+    return true;
+}
+
+// Written on every close, also a refused one and the end of the session.
+void MainWindow::writeSwitches() {
+    write(catalogue::HotKeysRunning, menu_.hotKeys.onOff->isChecked());
     write(catalogue::HotKeysTestmode, testMode_);
-    return cancel;
 }
 
 void MainWindow::unloadOtherWindows() {
@@ -507,12 +445,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txt_DisplayInfo && event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (const QList<QAction*>& actions : std::as_const(menu_.entries)) {
-            for (QAction* action : actions) {
-                if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
-                    event->ignore();
-                    return true;
-                }
+        for (QAction* action : std::as_const(menu_.all)) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
             }
         }
     }

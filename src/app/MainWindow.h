@@ -3,6 +3,7 @@
 #include "app/MainMenu.h"
 #include "common/MainWindowHost.h"
 
+#include <QList>
 #include <QMainWindow>
 
 class QPlainTextEdit;
@@ -10,51 +11,31 @@ class QTimer;
 
 namespace pathwick {
 
-// The program's main window: menu tree, information box, the four timers, start-up load,
-// close rules and what the other windows may ask of it.
+class MainWindowJob;
+
+// The program's main window: the menu tree, the information box with the directory list and
+// its status flash, the load sequence, the close rules and what the other windows may ask.
+// The shutdown and hot key jobs plug in as MainWindowJob engines that receive their menu
+// entries (menu().shutdown, menu().hotKeys) and are called from the load, activation and
+// close sequences.
 class MainWindow : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:
     explicit MainWindow(const QString& commandLine, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // What the other windows may ask.
-    QWidget* hostWidget() override { return this; }
-    QString GetCommand() const override { return CommandLine; }
+    QString GetCommand() const override { return commandLine_; }
     void SetDoItFlag(bool newValue = false) override { doIt_ = newValue; }
-    bool GetDoItFlag() const override { return doIt_; }
     void TestMode_valueSet(bool newValue) override { testMode_ = newValue; }
     bool TestModeValue_valueGet() const override { return testMode_; }
     bool hiddenMenuVisible() const override;
     void setHiddenMenuVisible(bool visible) override;
-    void refillDisplayInfo() override;
 
-    QString currentDrive() const { return CurrentDrive; }
-    int listedCount() const { return ListedCount; }
-    int flashCount() const { return FlashCount; }
-    QString shutdownTimeText() const { return ShutdownTimeText; }
-
-    // The load sequence; runs at start-up and again after the editor saved changes.
-    void Form_Load();
-    // The command-line request on the first activation; the shutdown menus every time.
-    void Form_Activate();
-    // The red flash of the information box after a failed opening run.
-    void startStatusFlash();
+    const MainMenu& menu() const { return menu_; }
+    // Adds a job; the window owns its engine (a QObject child) and calls it from now on.
+    void addJob(MainWindowJob* job);
     // Closes without questions or notices, as when the desktop session ends.
     void closeForSessionEnd();
-
-    void menu_Menu_Click();
-    void menu_Help_Click();
-    void menu_Settings_Click();
-    void menu_ExitApp_Click();
-    void menu_DislpayDrive_Click();
-    void menu_DriveDisplayList_Click(int index);
-    void menu_OpenDirs_Click();
-    void menu_CloseExplorer_Click();
-    void menu_ExportData_Click();
-    void menu_ImportData_Click();
-    void tim_Timer_Timer();
-    void tim_ComShutdownReadFile_Timer();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,47 +44,46 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    enum class CloseReason { Command, SessionEnd };
+private slots:
+    void load();
+    void activate();
+    void editDirectoryList();
+    void openDirectories();
+    void closeAllDirectories();
+    void exportList();
+    void importList();
+    void chooseDrive(int index);
+    void buildDriveMenu();
+    void updateOpenDirsEntry();
+    void prepareHelpMenu();
+    void flashTick();
 
+private:
     void createControls();
     void connectMenu();
-    // Returns true when the close is cancelled.
-    bool Form_QueryUnload(CloseReason reason);
+    // False when the close is refused.
+    bool queryClose();
+    void writeSwitches();
     void unloadOtherWindows();
     void runCommandLineRequest();
     void showEditor();
+    void refillDisplayInfo();
     void showDriveList(const QString& drive);
-    void buildDriveMenu();
-    QAction* addDriveItem();
+    void addDriveItem();
     QString checkedDrive() const;
-    void updateOpenDirsEntry();
+    void startStatusFlash();
     void placeShutdownWarning();
-    void setNormalColours();
-    bool showsNormalColours() const;
-    // The shutdown work asks the system for a pending shutdown here.
-    void checkPendingShutdown();
-    // The shutdown work enables its menu entries here.
-    void SetShutdownMenus(bool enabled, bool keep);
-    // The re-boot schedule starts here.
-    void StartRebootTimer();
 
     MainMenu menu_;
+    QList<MainWindowJob*> jobs_;
     QPlainTextEdit* txt_DisplayInfo = nullptr;
     QWidget* picShutdownWarning = nullptr;
-    QTimer* tim_HotkeyTimer = nullptr;
-    QTimer* tim_ComShutdownReadFile = nullptr;
-    QTimer* tim_ComputerShutdownTimer = nullptr;
-    QTimer* tim_Timer = nullptr;
-    QList<QAction*> menu_DriveDisplayList;
+    QTimer* tim_Timer = nullptr; // the status flash
 
-    QString CommandLine;
-    QString CurrentDrive;
-    int ListedCount = 0;
-    int FlashCount = 0;
-    QString ShutdownTimeText;
-    QString LastHotkeyFired;
-    bool ProbeWaiting = false;
+    QString commandLine_;
+    QString currentDrive_;
+    int listedCount_ = 0;
+    int flashCount_ = 0;
     bool doIt_ = false;
     bool testMode_ = false;
     bool activated_ = false;

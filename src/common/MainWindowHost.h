@@ -2,26 +2,24 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace pathwick {
 
-// What the other windows may ask of the main window, so that no subsystem includes app/.
+// What the other windows ask of the main window, so that no subsystem includes app/. A job
+// engine gets a host interface of its own instead (see MainWindowJob).
 class MainWindowHost {
 public:
     virtual ~MainWindowHost() = default;
 
-    virtual QWidget* hostWidget() = 0;
+    // The command line the program was started with, until its request has run.
     virtual QString GetCommand() const = 0;
+    // The editor says through the DoIt flag that it saved the list.
     virtual void SetDoItFlag(bool newValue = false) = 0;
-    virtual bool GetDoItFlag() const = 0;
+    // The hot key test mode.
     virtual void TestMode_valueSet(bool newValue) = 0;
     virtual bool TestModeValue_valueGet() const = 0;
     // The ".&?." menu of the main window.
     virtual bool hiddenMenuVisible() const = 0;
     virtual void setHiddenMenuVisible(bool visible) = 0;
-    // ListedCount := ShowDirectoryList(txt_DisplayInfo, CurrentDrive).
-    virtual void refillDisplayInfo() = 0;
 };
 
 } // namespace pathwick

@@ -70,15 +70,20 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.running.join(' ').toStdString() + " / " + std::to_string(c.answer));
         fakes.processes->names = c.running;
-        test::MessageWindowAnswer asked(c.answer);
+        test::ModalAnswers answers;
+        if (c.answer < 0)
+            answers.cancel();
+        else
+            answers.click(c.answer);
         EXPECT_EQ(runningCopiesCheckPasses(), c.starts);
-        EXPECT_EQ(asked.shown, c.asks);
+        EXPECT_EQ(answers.seen().size(), int(c.asks));
         if (!c.asks)
             continue;
+        const test::SeenModal asked = answers.only();
         EXPECT_EQ(asked.heading, "Warning:");
-        EXPECT_TRUE(asked.message.startsWith(
-            QString("There are %1 copies of %2 running.\n").arg(c.running.count(Own)).arg(Own)));
-        EXPECT_EQ(asked.buttons, (QStringList{"&Yes", "&Run anyway"}));
+        EXPECT_TRUE(asked.text.startsWith(
+            QString("There are %1 copies of %2 running.\r\n").arg(c.running.count(Own)).arg(Own)));
+        EXPECT_EQ(asked.buttonCaptions, (QStringList{"&Yes", "&Run anyway"}));
         EXPECT_EQ(asked.closeInterval, 15000);
         EXPECT_TRUE(asked.closeActive);
     }
@@ -88,6 +93,7 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
     EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own, "#Hidden", "x"}), QString("#Hidden x"));
     EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own}), QString());
     fakes.processes->names = QStringList{};
-    test::MessageWindowAnswer closed(-1);
+    test::ModalAnswers closed;
+    closed.cancel();
     EXPECT_EQ(Form_Initialize({Own, "x"}), std::nullopt);
 }

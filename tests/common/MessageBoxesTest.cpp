@@ -9,24 +9,25 @@ using namespace pathwick;
 
 TEST(MessageBoxes, TitledProductNamePlusSuffixWithPlainTextAndTheAnswer) {
     QWidget owner;
-    test::MessageBoxAnswer answer(QMessageBox::No);
+    test::ModalAnswers answers;
+    answers.press(QMessageBox::No);
     EXPECT_EQ(showMessage(&owner, QMessageBox::Warning, " - Not found.", "<b>a.dirl</b>",
                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No),
               QMessageBox::No);
-    EXPECT_EQ(answer.title, "Pathwick - Not found.");
-    EXPECT_EQ(answer.textFormat, Qt::PlainText);
-    EXPECT_EQ(answer.defaultButton, QMessageBox::No);
-    EXPECT_EQ(answer.parent, &owner);
+    EXPECT_EQ(answers.only().title, "Pathwick - Not found.");
+    EXPECT_EQ(answers.only().textFormat, Qt::PlainText);
+    EXPECT_EQ(answers.only().defaultButton, QMessageBox::No);
+    EXPECT_EQ(answers.only().parent, &owner);
 }
 
 TEST(MessageBoxes, ErrorNoticeHasAnExclamationAndOkOverTheOwner) {
     QWidget owner;
     setMessageWindowOwner(&owner);
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     showErrorNotice(" - Syntax error:", "Format:");
     setMessageWindowOwner(nullptr);
-    EXPECT_EQ(answer.parent, &owner);
-    EXPECT_EQ(answer.title, "Pathwick - Syntax error:");
-    EXPECT_EQ(answer.icon, QMessageBox::Warning);
-    EXPECT_EQ(answer.buttons, QMessageBox::Ok);
+    EXPECT_EQ(answers.only().parent, &owner);
+    EXPECT_EQ(answers.only().title, "Pathwick - Syntax error:");
+    EXPECT_EQ(answers.only().icon, QMessageBox::Warning);
+    EXPECT_EQ(answers.only().buttons, QMessageBox::Ok);
 }

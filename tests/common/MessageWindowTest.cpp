@@ -36,14 +36,10 @@ protected:
     int displayThen(const std::function<void(MessageWindow&)>& act, const QString& buttons,
                     int defaultButton = 0, int buttonWidth = 1335,
                     const QString& message = "Message", const QString& heading = "Heading") {
-        test::ModalWatcher watcher([&](QWidget* modal) {
-            if (auto* window = qobject_cast<MessageWindow*>(modal))
-                act(*window);
-            else
-                modal->close();
-        });
+        test::ModalAnswers answers;
+        answers.handle([&](QWidget* modal) { act(*qobject_cast<MessageWindow*>(modal)); });
         const int result = MessageDisplay(message, heading, buttons, defaultButton, buttonWidth);
-        EXPECT_EQ(watcher.seen(), 1);
+        EXPECT_EQ(answers.seen().size(), 1);
         EXPECT_EQ(ButtonValue(), result);
         return result;
     }

@@ -46,10 +46,10 @@ TEST(OpenWithShell, PassesTheRequestOnAndGivesThePlatformsResultQuietly) {
 
     // An empty name opens the help text; a failure comes back without a message.
     fake.shell->result = platform::ShellResult::FileNotFound;
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     EXPECT_EQ(OpenWithShell("", "", 0), 2);
     EXPECT_EQ(fake.shell->calls.last().target, ProgramFolder() + "/Help.txt");
-    EXPECT_FALSE(answer.shown);
+    EXPECT_TRUE(answers.seen().isEmpty());
 }
 
 TEST(OpenWithShell, RaisedErrorsAreReportedAndGiveZero) {
@@ -63,12 +63,12 @@ TEST(OpenWithShell, RaisedErrorsAreReportedAndGiveZero) {
         platform::Services services;
         services.shell = std::make_shared<RaisingLauncher>(systemError);
         platform::install(services);
-        test::MessageBoxAnswer answer;
+        test::ModalAnswers answers;
         EXPECT_EQ(OpenWithShell("/some/file.txt", "", 0), 0);
-        EXPECT_EQ(answer.title, "Pathwick - File error.");
-        EXPECT_EQ(answer.icon, QMessageBox::Warning);
-        EXPECT_EQ(answer.buttons, QMessageBox::Ok);
-        EXPECT_EQ(answer.text,
+        EXPECT_EQ(answers.only().title, "Pathwick - File error.");
+        EXPECT_EQ(answers.only().icon, QMessageBox::Warning);
+        EXPECT_EQ(answers.only().buttons, QMessageBox::Ok);
+        EXPECT_EQ(answers.only().text,
                   "Can't find or load file or URL;\r\n\t/some/file.txt\r\n\r\n\t" + error + "\r\n");
     }
 }

@@ -49,13 +49,13 @@ TEST(PlayWAV, PlaysSoundFilesAndFallsBackToTheAlarmOnce) {
             QFile::remove(alarm);
         fake.sound->played.clear();
         fake.sound->result = c.soundWorks;
-        test::MessageBoxAnswer notice;
+        test::ModalAnswers notices;
         EXPECT_EQ(playWaveFrom(folder.path(), QString(c.name).replace('@', folder.path()), false,
                                c.fallBack),
                   c.started);
         EXPECT_EQ(fake.sound->played,
                   c.played.join('|').replace('@', folder.path()).split('|', Qt::SkipEmptyParts));
-        EXPECT_FALSE(notice.shown);
+        EXPECT_TRUE(notices.seen().isEmpty());
     }
 }
 
@@ -63,11 +63,12 @@ TEST(PlayWAV, WrongExtensionIsReportedWithoutFallBack) {
     platform::fake::FakePlatform fake;
     QTemporaryDir folder;
     QFile(folder.filePath("Alarm01.wav")).open(QIODevice::WriteOnly);
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     EXPECT_FALSE(playWaveFrom(folder.path(), " tune.mp3 ", false, true));
-    EXPECT_EQ(answer.title, "Pathwick - Sound error:");
-    EXPECT_EQ(answer.icon, QMessageBox::Warning);
-    EXPECT_EQ(answer.text, "Can't play this wave file, wrong .wav extent passed to function.\r"
-                           "PlayWAV(\"tune.mp3\", ...");
+    EXPECT_EQ(answers.only().title, "Pathwick - Sound error:");
+    EXPECT_EQ(answers.only().icon, QMessageBox::Warning);
+    EXPECT_EQ(answers.only().text,
+              "Can't play this wave file, wrong .wav extent passed to function.\r"
+              "PlayWAV(\"tune.mp3\", ...");
     EXPECT_TRUE(fake.sound->played.isEmpty());
 }

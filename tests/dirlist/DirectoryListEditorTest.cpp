@@ -1,5 +1,5 @@
 #include "DirListTestSupport.h"
-#include "ModalAnswers.h"
+#include "support/ModalDialogs.h"
 
 #include "common/MainWindowHost.h"
 #include "common/Twips.h"
@@ -19,15 +19,12 @@ namespace {
 
 class FakeHost : public MainWindowHost {
 public:
-    QWidget* hostWidget() override { return nullptr; }
     QString GetCommand() const override { return command; }
     void SetDoItFlag(bool newValue) override { doIt = newValue; }
-    bool GetDoItFlag() const override { return doIt; }
     void TestMode_valueSet(bool newValue) override { testMode = newValue; }
     bool TestModeValue_valueGet() const override { return testMode; }
     bool hiddenMenuVisible() const override { return hiddenMenu; }
     void setHiddenMenuVisible(bool visible) override { hiddenMenu = visible; }
-    void refillDisplayInfo() override {}
 
     QString command;
     bool doIt = false;

@@ -1,5 +1,5 @@
 #include "DirListTestSupport.h"
-#include "ModalAnswers.h"
+#include "support/ModalDialogs.h"
 
 #include "dirlist/ListFileCommands.h"
 

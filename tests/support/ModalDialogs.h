@@ -1,8 +1,14 @@
 #pragma once
 
+#include "common/MessageWindow.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -10,72 +16,170 @@
 
 namespace pathwick::test {
 
-// Hands the next modal window to a handler from inside its own event loop, so tests can read
-// and close modal windows without a person. Create it before the call that shows the window;
-// it stops watching when it goes out of scope.
-class ModalWatcher {
-public:
-    explicit ModalWatcher(std::function<void(QWidget*)> handler) : handler_(std::move(handler)) {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            timer_.stop();
-            ++seen_;
-            handler_(modal);
-        });
-        timer_.start();
-    }
-    ModalWatcher(const ModalWatcher&) = delete;
-    ModalWatcher& operator=(const ModalWatcher&) = delete;
-
-    // How many modal windows were handed over (0 or 1).
-    int seen() const { return seen_; }
-
-private:
-    std::function<void(QWidget*)> handler_;
-    QTimer timer_;
-    int seen_ = 0;
-};
-
-// Answers the next standard message box with the given button and keeps what it showed.
-// Any other modal window is closed so the test cannot hang.
-class MessageBoxAnswer {
-public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton answer = QMessageBox::Ok)
-        : watcher_([this, answer](QWidget* modal) {
-              auto* box = qobject_cast<QMessageBox*>(modal);
-              if (!box) {
-                  modal->close();
-                  return;
-              }
-              shown = true;
-              title = box->windowTitle();
-              text = box->text();
-              textFormat = box->textFormat();
-              parent = box->parentWidget();
-              icon = box->icon();
-              defaultButton = box->standardButton(box->defaultButton());
-              for (QAbstractButton* button : box->buttons())
-                  buttons |= box->standardButton(button);
-              if (QAbstractButton* button = box->button(answer))
-                  button->click();
-              else
-                  box->close();
-          }) {}
-
-    bool shown = false;
-    QString title;
-    QString text;
-    Qt::TextFormat textFormat = Qt::AutoText;
+// What a modal window showed when it was answered.
+struct SeenModal {
+    QString className; // e.g. "pathwick::DirectoryListEditor"
     QWidget* parent = nullptr;
+    QString title;
+    QString text; // message box text, or the message window's message
+    // Standard message boxes.
+    Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    // The program's message window.
+    QString heading;
+    QStringList buttonCaptions;
+    QList<QColor> buttonColours;
+    QColor labelColour;
+    int closeInterval = 0;
+    bool closeActive = false;
+    // File dialogs.
+    bool isFileDialog = false;
+    bool saving = false;
+    QStringList nameFilters;
+    QString directory;
+    QString proposedName;
+};
+
+// Answers the modal windows a test provokes, in order, while it lives: standard message
+// boxes, the program's message window, file dialogs, or any window through a handler. A
+// modal window nobody expected is recorded and cancelled, so a test never hangs. Create it
+// before the call that shows the window.
+class ModalAnswers {
+public:
+    ModalAnswers() {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, [this] { answerModal(); });
+        poll_.start();
+    }
+    ModalAnswers(const ModalAnswers&) = delete;
+    ModalAnswers& operator=(const ModalAnswers&) = delete;
+
+    // Presses a standard button of the next message box.
+    ModalAnswers& press(QMessageBox::StandardButton button) {
+        return then([&](Answer& a) { a.button = button; });
+    }
+    // Clicks a button of the next message window by its index.
+    ModalAnswers& click(int button) {
+        return then([&](Answer& a) { a.index = button; });
+    }
+    // Chooses a file in the next file dialog.
+    ModalAnswers& choose(const QString& path) {
+        return then([&](Answer& a) { a.file = path; });
+    }
+    // Cancels the next modal window (Escape).
+    ModalAnswers& cancel() {
+        return then([](Answer&) {});
+    }
+    // Hands the next modal window to a handler, which must close it.
+    ModalAnswers& handle(std::function<void(QWidget*)> handler) {
+        return then([&](Answer& a) { a.handler = std::move(handler); });
+    }
+
+    const QList<SeenModal>& seen() const { return seen_; }
+    // The one window seen (an empty record when there was none).
+    SeenModal only() const { return seen_.size() == 1 ? seen_.first() : SeenModal(); }
+    int unexpected() const { return unexpected_; }
 
 private:
-    ModalWatcher watcher_;
+    struct Answer {
+        QMessageBox::StandardButton button = QMessageBox::NoButton;
+        int index = -1;
+        QString file;
+        std::function<void(QWidget*)> handler;
+    };
+    template <typename Fill> ModalAnswers& then(Fill fill) {
+        fill(answers_.emplace_back());
+        return *this;
+    }
+
+    // A window that is still open after its answer gets it again on the next tick; after a
+    // second of that it is cancelled, so a test fails instead of hanging.
+    void answerModal() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || !w->isVisible())
+            return;
+        if (w != current_) {
+            current_ = w;
+            tries_ = 0;
+            seen_.append(describe(w));
+            unexpected_ += answers_.isEmpty();
+            answer_ = answers_.isEmpty() ? Answer() : answers_.takeFirst();
+            if (answer_.handler) {
+                answer_.handler(w);
+                return;
+            }
+        }
+        if (++tries_ > 200) {
+            ++unexpected_;
+            answer_ = Answer();
+        }
+        auto* box = qobject_cast<QMessageBox*>(w);
+        auto* window = qobject_cast<MessageWindow*>(w);
+        auto* fileDialog = qobject_cast<QFileDialog*>(w);
+        if (box && box->button(answer_.button)) {
+            box->button(answer_.button)->click();
+        } else if (window && answer_.index >= 0 && answer_.index < window->com_Button.size()) {
+            window->com_Button.at(answer_.index)->click();
+        } else if (fileDialog && !answer_.file.isEmpty()) {
+            // selectFile leaves the name box alone while it has the focus.
+            fileDialog->selectFile(answer_.file);
+            if (auto* edit = fileDialog->findChild<QLineEdit*>("fileNameEdit"))
+                edit->setText(answer_.file);
+            // Through QDialog: the file dialog's own override is not public.
+            static_cast<QDialog*>(fileDialog)->accept();
+        } else if (auto* dialog = qobject_cast<QDialog*>(w)) {
+            dialog->reject();
+        } else {
+            w->close();
+        }
+    }
+
+    static SeenModal describe(QWidget* w) {
+        SeenModal seen;
+        seen.className = QString::fromLatin1(w->metaObject()->className());
+        seen.parent = w->parentWidget();
+        seen.title = w->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            seen.text = box->text();
+            seen.textFormat = box->textFormat();
+            seen.icon = box->icon();
+            seen.buttons = box->standardButtons();
+            if (box->defaultButton() != nullptr)
+                seen.defaultButton = box->standardButton(box->defaultButton());
+        }
+        if (auto* window = qobject_cast<MessageWindow*>(w)) {
+            seen.heading = window->lab_MsgTitle->text();
+            seen.text = window->lab_MainMessage->text();
+            for (QPushButton* button : window->com_Button) {
+                if (!button->isVisible())
+                    continue;
+                seen.buttonCaptions.append(button->text());
+                seen.buttonColours.append(button->palette().color(QPalette::Button));
+            }
+            seen.labelColour = window->lab_MainMessage->palette().color(QPalette::WindowText);
+            seen.closeInterval = window->tim_WindowCloseTimer->interval();
+            seen.closeActive = window->tim_WindowCloseTimer->isActive();
+        }
+        if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
+            seen.isFileDialog = true;
+            seen.saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+            seen.nameFilters = dialog->nameFilters();
+            seen.directory = dialog->directory().absolutePath();
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                seen.proposedName = edit->text();
+        }
+        return seen;
+    }
+
+    QTimer poll_;
+    QPointer<QWidget> current_;
+    Answer answer_;
+    int tries_ = 0;
+    QList<Answer> answers_;
+    QList<SeenModal> seen_;
+    int unexpected_ = 0;
 };
 
 } // namespace pathwick::test

@@ -2,7 +2,11 @@
 
 #include <QList>
 
+class QAction;
+
 namespace pathwick {
+
+struct MainMenu;
 
 enum class MenuItemKind { SubMenu, Entry, Separator };
 
@@ -17,6 +21,8 @@ struct MainMenuEntry {
     bool checkable;
     bool checked;
     bool enabled; // entries whose work is not built yet stay disabled
+    // Stores the built entry in its typed handle (a sub-menu's entry carries the sub-menu).
+    void (*place)(MainMenu& menu, QAction* entry);
 };
 
 const QList<MainMenuEntry>& mainMenuTable();
