@@ -16,7 +16,8 @@ TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
     EXPECT_TRUE(widgets.warningPicture->isVisible());
     EXPECT_TRUE(widgets.display->isVisible());
     EXPECT_EQ(widgets.display->text(), "60 minutes untli 4:00pm");
-    EXPECT_EQ(widgets.warningPicture->toolTip(), "Computer shutdown\r\nat 4:00pm\r\nUnsave data will be lost.");
+    EXPECT_EQ(widgets.warningPicture->toolTip(),
+              "Computer shutdown\r\nat 4:00pm\r\nUnsave data will be lost.");
     EXPECT_FALSE(startItemsEnabled());
     EXPECT_TRUE(widgets.abort->isEnabled());
 
@@ -66,11 +67,12 @@ TEST_F(ShutdownTest, ARefusedShutdownIsShownAndNothingCountsDown) {
     for (const bool controls : {true, false}) {
         write(catalogue::ThisAppControlsShutdown, controls);
         command->refuse("Access denied");
-        test::MessageBoxAnswer answer;
+        test::ModalAnswers answers;
         EXPECT_FALSE(controller->StartShutdown(1, 0));
-        EXPECT_TRUE(answer.shown);
-        EXPECT_TRUE(answer.text.contains("Access denied")) << answer.text.toStdString();
-        EXPECT_EQ(answer.title, "Pathwick - Computer shutdown refused:");
+        EXPECT_EQ(answers.seen().size(), 1);
+        EXPECT_TRUE(answers.only().text.contains("Access denied"))
+            << answers.only().text.toStdString();
+        EXPECT_EQ(answers.only().title, "Pathwick - Computer shutdown refused:");
         EXPECT_FALSE(controller->countdownRunning());
         EXPECT_FALSE(widgets.warningPicture->isVisible());
         EXPECT_EQ(widgets.display->text(), "Shutdown timer is off");
@@ -84,9 +86,9 @@ TEST_F(ShutdownTest, AbortRestoresTheMenus) {
     tickMinutes(119);
     ASSERT_TRUE(window.isMaximized());
     {
-        test::MessageBoxAnswer answer;
+        test::ModalAnswers answers;
         widgets.abort->trigger();
-        EXPECT_EQ(answer.text, "Computer shutdown has been aborted.");
+        EXPECT_EQ(answers.only().text, "Computer shutdown has been aborted.");
     }
     EXPECT_FALSE(controller->countdownRunning());
     EXPECT_TRUE(startItemsEnabled());
@@ -103,10 +105,10 @@ TEST_F(ShutdownTest, AFailedSystemAbortSaysSoAndKeepsThePendingShutdown) {
     write(catalogue::ThisAppControlsShutdown, false);
     controller->StartShutdown(3, 0);
     command->refuse("Not permitted");
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     widgets.abort->trigger();
-    EXPECT_EQ(answer.title, "Pathwick - Computer shutdown not aborted:");
-    EXPECT_TRUE(answer.text.contains("Not permitted"));
+    EXPECT_EQ(answers.only().title, "Pathwick - Computer shutdown not aborted:");
+    EXPECT_TRUE(answers.only().text.contains("Not permitted"));
     EXPECT_TRUE(widgets.warningPicture->isVisible());
     EXPECT_TRUE(widgets.abort->isEnabled());
 }
@@ -136,7 +138,8 @@ TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
     probe->answer = true;
     int button = -1;
     QString caption;
-    test::ModalWatcher watcher([&](QWidget* modal) {
+    test::ModalAnswers answers;
+    answers.handle([&](QWidget* modal) {
         auto* message = qobject_cast<MessageWindow*>(modal);
         ASSERT_NE(message, nullptr);
         caption = message->windowTitle();
@@ -159,13 +162,13 @@ TEST_F(ShutdownTest, CommandLineRequests) {
     EXPECT_FALSE(startItemsEnabled());
 
     {
-        test::MessageBoxAnswer aborted;
+        test::ModalAnswers aborted;
         controller->menu_ShutdownAbort_Click();
     }
     command->calls.clear();
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     controller->runRequest("?HoursMinutes=1,2,3,4", "?HoursMinutes=1,2,3,4");
-    EXPECT_EQ(answer.title, "Pathwick - Syntax error:");
+    EXPECT_EQ(answers.only().title, "Pathwick - Syntax error:");
     EXPECT_TRUE(command->calls.isEmpty());
     EXPECT_FALSE(controller->countdownRunning());
 }
@@ -188,7 +191,7 @@ TEST_F(ShutdownTest, RebootSchedule) {
     EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3 - 10);
 
     write(catalogue::RebootEveryHourIndex, qint16(0));
-    test::MessageBoxAnswer answer;
+    test::ModalAnswers answers;
     controller->StartRebootTimer();
     EXPECT_FALSE(controller->rebootStarted());
     EXPECT_FALSE(controller->countdownRunning());
