@@ -174,9 +174,7 @@ QString timerUsingText(const QString& computerName) {
 }
 
 QString optionsSaveStamp(const QDateTime& now) {
-    return QStringLiteral("Saved with; ") + QString::fromLatin1(ProductName) +
-           QStringLiteral(", version ") + VersionText() + QStringLiteral(", ") + getAppDate() +
-           QStringLiteral(" (Shutdown options ") + formatNoteMoment(now) + ')';
+    return SavedWithStamp(QStringLiteral("Shutdown options ") + formatNoteMoment(now));
 }
 
 } // namespace pathwick

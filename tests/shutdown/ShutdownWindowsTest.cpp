@@ -1,0 +1,159 @@
+#include "FakeClock.h"
+#include "platform/fake/FakePlatform.h"
+#include "settings/ProgramSettings.h"
+#include "shutdown/RebootScheduleWindow.h"
+#include "shutdown/ShutdownAtTimeWindow.h"
+#include "shutdown/ShutdownOptionsWindow.h"
+#include "support/TempStore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace pathwick {
+namespace {
+
+class ShutdownWindowTest : public ::testing::Test {
+protected:
+    test::TempStore store;
+    platform::fake::FakePlatform fakes;
+    test::FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(21, 0))};
+
+    template <typename T> static T* child(QWidget& window, const char* name, int index = 0) {
+        return window.findChildren<T*>(QString::fromLatin1(name)).value(index);
+    }
+    static QColor foreground(QWidget* widget) {
+        return widget->palette().color(QPalette::WindowText);
+    }
+};
+
+TEST_F(ShutdownWindowTest, AtTimeProposesFiveHoursAheadAndAcceptsFromFiveMinutes) {
+    ShutdownAtTimeWindow window(clock);
+    EXPECT_EQ(window.objectName(), "frm_ShutdownAtTime");
+    auto* date = child<QComboBox>(window, "combo_ShutdownDate");
+    auto* hours = child<QComboBox>(window, "combo_ShutdownHours");
+    auto* minutes = child<QComboBox>(window, "combo_ShutdownMinutes");
+    auto* ampm = child<QComboBox>(window, "combo_ShutdownAmPm");
+    auto* info = child<QLabel>(window, "lab_Info");
+    auto* ok = child<QPushButton>(window, "com_OK");
+    ASSERT_EQ(date->count(), 115);
+    EXPECT_EQ(date->itemText(0), "Today, 5/12/2026");
+    EXPECT_EQ(date->currentIndex(), 1);
+    EXPECT_EQ(hours->count(), 12);
+    EXPECT_EQ(hours->currentText(), "  2");
+    EXPECT_EQ(ampm->currentText(), "am");
+    EXPECT_TRUE(info->text().endsWith("= 5 hours")) << info->text().toStdString();
+
+    struct Case {
+        int minute;
+        bool ok;
+        QColor colour;
+        const char* infoEnd;
+    };
+    const Case cases[] = {{4, false, QColor(128, 0, 0), "at least 5 minutes from now."},
+                          {5, true, QColor(128, 64, 0), "= 5 minutes"},
+                          {15, true, QColor(0, 128, 0), "= 15 minutes"}};
+    date->setCurrentIndex(0);
+    hours->setCurrentIndex(8); // "  9"
+    ampm->setCurrentIndex(1);
+    for (const Case& c : cases) {
+        minutes->setCurrentIndex(c.minute);
+        EXPECT_EQ(ok->isEnabled(), c.ok) << c.minute;
+        EXPECT_EQ(foreground(info), c.colour) << c.minute;
+        EXPECT_TRUE(info->text().endsWith(c.infoEnd)) << info->text().toStdString();
+    }
+    minutes->setCurrentIndex(5);
+    ok->click();
+    int day = 0, hour = 0, minute = 0;
+    QString timeString;
+    EXPECT_EQ(window.getNewTime(&day, &hour, &minute, &timeString), 5.0);
+    EXPECT_EQ(hour, 21);
+    EXPECT_EQ(timeString, "a&t 9:05pm today");
+}
+
+TEST_F(ShutdownWindowTest, AtTimeCancelledGivesNothing) {
+    write(catalogue::ShutdownAt12HourInput, false);
+    ShutdownAtTimeWindow window(clock);
+    EXPECT_FALSE(child<QComboBox>(window, "combo_ShutdownAmPm")->isEnabled());
+    EXPECT_EQ(child<QComboBox>(window, "combo_ShutdownHours")->count(), 24);
+    child<QPushButton>(window, "com_Cancel")->click();
+    QString timeString;
+    int hour = 0;
+    EXPECT_EQ(window.getNewTime(nullptr, &hour, nullptr, &timeString), 0.0);
+    EXPECT_EQ(hour, -1);
+    EXPECT_EQ(timeString, " a&t [Select date/time]");
+}
+
+TEST_F(ShutdownWindowTest, OptionsLoadTheStoreAndKeepTheirRules) {
+    write(catalogue::UserShutdownTimeHours, 50);
+    auto window = std::make_unique<ShutdownOptionsWindow>(clock);
+    EXPECT_EQ(window->objectName(), "frm_ShutdownOptions");
+    auto* days = child<QComboBox>(*window, "Combo_ShutdownUserTimeDays");
+    auto* hours = child<QComboBox>(*window, "Combo_ShutdownUserTimeHours");
+    auto* minutes = child<QComboBox>(*window, "Combo_ShutdownUserTimeMinutes");
+    auto* warning = child<QLabel>(*window, "lab_WarningMsg");
+    auto* beep = child<QCheckBox>(*window, "chk_BeepAtLastMinute");
+    EXPECT_EQ(days->currentText(), " 2 days");
+    EXPECT_EQ(hours->currentText(), " 2 hours");
+    EXPECT_EQ(minutes->itemText(1), "  1 minute");
+    EXPECT_EQ(foreground(warning), QColor(128, 128, 255));
+    EXPECT_TRUE(beep->isChecked());
+
+    // Too little time: red, and saving keeps the old user time but stores the rest.
+    days->setCurrentIndex(0);
+    hours->setCurrentIndex(0);
+    minutes->setCurrentIndex(14);
+    EXPECT_EQ(foreground(warning), QColor(128, 0, 0));
+    child<QRadioButton>(*window, "opt_TimerUsing", 1)->setChecked(true);
+    EXPECT_FALSE(beep->isChecked());
+    EXPECT_FALSE(beep->isEnabled());
+    child<QCheckBox>(*window, "chk_ShutdownAndReboot")->setChecked(true);
+    EXPECT_EQ(child<QCheckBox>(*window, "chk_ShutdownAndReboot")->palette().color(QPalette::ButtonText),
+              QColor(255, 0, 0));
+    child<QPushButton>(*window, "com_OK")->click();
+    EXPECT_EQ(read(catalogue::UserShutdownTimeHours), 50);
+    EXPECT_FALSE(read(catalogue::ThisAppControlsShutdown));
+    EXPECT_TRUE(read(catalogue::ShutdownReboot));
+    EXPECT_TRUE(read(catalogue::BeepAtLastMinute)); // the remembered choice, not the unticked box
+    EXPECT_EQ(read(catalogue::SaveStamp), "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  "
+                                          "9:50am (Shutdown options 5/12/2026, 9:00:00pm)");
+
+    // The longest user time, and the beep coming back with the program's own timer.
+    window = std::make_unique<ShutdownOptionsWindow>(clock);
+    EXPECT_FALSE(child<QCheckBox>(*window, "chk_BeepAtLastMinute")->isChecked());
+    child<QRadioButton>(*window, "opt_TimerUsing", 0)->setChecked(true);
+    EXPECT_TRUE(child<QCheckBox>(*window, "chk_BeepAtLastMinute")->isChecked());
+    child<QComboBox>(*window, "Combo_ShutdownUserTimeDays")->setCurrentIndex(20);
+    child<QComboBox>(*window, "Combo_ShutdownUserTimeHours")->setCurrentIndex(23);
+    child<QComboBox>(*window, "Combo_ShutdownUserTimeMinutes")->setCurrentIndex(59);
+    child<QPushButton>(*window, "com_OK")->click();
+    EXPECT_EQ(read(catalogue::UserShutdownTimeHours), 503);
+    EXPECT_EQ(read(catalogue::UserShutdownTimeMinutes), 59);
+}
+
+TEST_F(ShutdownWindowTest, RebootScheduleExplainsAndSaves) {
+    write(catalogue::RebootEveryHourIndex, qint16(4));
+    write(catalogue::RebootEveryHours, qint16(3));
+    int started = 0;
+    RebootScheduleWindow window(clock, [&] { ++started; });
+    EXPECT_EQ(window.objectName(), "frm_BootupOptions");
+    EXPECT_EQ(window.windowTitle(), "Bootup time:   (Every 6 hours)");
+    EXPECT_EQ(child<QComboBox>(window, "combo_Hours")->currentText(), "  3");
+    EXPECT_TRUE(child<QComboBox>(window, "combo_Hours")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(window, "lab_Warning_02")->text().endsWith("Next re-boot at; 9:00pm"));
+
+    child<QRadioButton>(window, "opt_RebootLength", 0)->setChecked(true);
+    EXPECT_FALSE(child<QComboBox>(window, "combo_Hours")->isEnabled());
+    EXPECT_EQ(child<QLabel>(window, "lab_AndRepeatText")->text(), "disabled.");
+    child<QComboBox>(window, "combo_Hours")->setCurrentIndex(7);
+    child<QPushButton>(window, "com_OK")->click();
+    EXPECT_EQ(started, 1);
+    EXPECT_EQ(read(catalogue::RebootEveryHourIndex), 0);
+    EXPECT_EQ(read(catalogue::RebootEveryHours), 3); // only the index is written
+}
+
+} // namespace
+} // namespace pathwick
