@@ -1,6 +1,6 @@
+#include "hotkeys/HotKeyWindow.h"
 #include "common/Version.h"
 #include "hotkeys/HotKeyStore.h"
-#include "hotkeys/HotKeyWindow.h"
 #include "hotkeys/HotKeyWindowShown.h"
 #include "hotkeys/RunAtLogin.h"
 #include "hotkeys/SendTest.h"
@@ -30,7 +30,7 @@
 namespace pathwick::hotkeys {
 namespace {
 
-using test::MessageBoxAnswer;
+using test::ModalAnswers;
 
 class HotKeyWindowTest : public ::testing::Test {
 protected:
@@ -132,7 +132,8 @@ TEST_F(HotKeyWindowTest, OpensOnF1ForCommandsAndClosesSavingItsSettings) {
 }
 
 TEST_F(HotKeyWindowTest, StoredDefaultTypeIsClampedToTheTwoTypes) {
-    for (const auto& [stored, sendChecked] : {std::pair{5, true}, {1, true}, {0, false}, {-3, false}}) {
+    for (const auto& [stored, sendChecked] :
+         {std::pair{5, true}, {1, true}, {0, false}, {-3, false}}) {
         writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", stored);
         open();
         EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 1)->isChecked(), sendChecked) << stored;
@@ -207,16 +208,19 @@ TEST_F(HotKeyWindowTest, DeleteAsksFirstAndRefusesWhenTheBoxIsBlank) {
     child<QCheckBox>("chk_CtrlKey")->click();
     child<QCheckBox>("chk_AltKey")->click();
     {
-        MessageBoxAnswer answer(QMessageBox::No);
+        ModalAnswers answers;
+        answers.press(QMessageBox::No);
         button("com_DeleteHotkey")->click();
-        EXPECT_EQ(answer.title, "Pathwick - Delete hotkey:");
-        EXPECT_EQ(answer.text, "Are you sure you wish to delete the kotkey :\r\nA + Ctrl + Alt?"
-                               "\r\n\r\nCommand:\r\ngedit");
-        EXPECT_EQ(answer.icon, QMessageBox::Warning);
+        EXPECT_EQ(answers.only().title, "Pathwick - Delete hotkey:");
+        EXPECT_EQ(answers.only().text,
+                  "Are you sure you wish to delete the kotkey :\r\nA + Ctrl + Alt?"
+                  "\r\n\r\nCommand:\r\ngedit");
+        EXPECT_EQ(answers.only().icon, QMessageBox::Warning);
     }
     EXPECT_EQ(readHotKeyValue("65_Command_Ctrl_Alt"), "gedit");
     {
-        MessageBoxAnswer answer(QMessageBox::Yes);
+        ModalAnswers answers;
+        answers.press(QMessageBox::Yes);
         button("com_DeleteHotkey")->click();
     }
     EXPECT_EQ(readHotKeyValue("65_Command_Ctrl_Alt"), "");
@@ -224,11 +228,12 @@ TEST_F(HotKeyWindowTest, DeleteAsksFirstAndRefusesWhenTheBoxIsBlank) {
 
     commandBox()->setText("   ");
     button("com_DeleteHotkey")->setEnabled(true);
-    MessageBoxAnswer answer;
+    ModalAnswers answers;
     button("com_DeleteHotkey")->click();
-    EXPECT_EQ(answer.title, "Pathwick - Can't delete it.");
-    EXPECT_EQ(answer.text, "There is no value assined to hot key A + Ctrl + Alt.\r\nSo you can't "
-                           "delete it.");
+    EXPECT_EQ(answers.only().title, "Pathwick - Can't delete it.");
+    EXPECT_EQ(answers.only().text,
+              "There is no value assined to hot key A + Ctrl + Alt.\r\nSo you can't "
+              "delete it.");
 }
 
 TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
@@ -243,11 +248,12 @@ TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
     EXPECT_EQ(fakes.shell->targets(), QStringList{"/opt/tool/run"});
 
     fakes.shell->result = platform::ShellResult::FileNotFound;
-    MessageBoxAnswer answer;
+    ModalAnswers answers;
     button("com_TestCommand")->click();
-    EXPECT_EQ(answer.title, "Pathwick - Can't find it.");
-    EXPECT_EQ(answer.text, "Can't find this application, directory or file.\r\nCheck the file "
-                           "path and name are correct.");
+    EXPECT_EQ(answers.only().title, "Pathwick - Can't find it.");
+    EXPECT_EQ(answers.only().text,
+              "Can't find this application, directory or file.\r\nCheck the file "
+              "path and name are correct.");
 }
 
 TEST_F(HotKeyWindowTest, SendTestOpensTheExpandedTextInTheTextEditor) {
@@ -281,7 +287,8 @@ TEST_F(HotKeyWindowTest, RedDotShowsWhileExactlyTheCombinationIsHeld) {
               QColor(192, 0, 0));
     EXPECT_FALSE(dotAfterTick({112, 17, 16}));
     EXPECT_FALSE(dotAfterTick({112}));
-    EXPECT_FALSE(child<QObject>("fra_HotkeyFrame")->property("titleColour").value<QColor>().isValid());
+    EXPECT_FALSE(
+        child<QObject>("fra_HotkeyFrame")->property("titleColour").value<QColor>().isValid());
 }
 
 TEST_F(HotKeyWindowTest, DroppedFilesFillTheBoxesOrAreRefused) {
@@ -293,19 +300,19 @@ TEST_F(HotKeyWindowTest, DroppedFilesFillTheBoxesOrAreRefused) {
     drop(commandBox(), {"/usr/bin/env"});
     EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
     {
-        MessageBoxAnswer answer;
+        ModalAnswers answers;
         drop(commandBox(), {"/usr/bin/env", text.fileName()});
-        EXPECT_EQ(answer.title, "Pathwick - Hot key edit error.");
-        EXPECT_EQ(answer.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        EXPECT_EQ(answers.only().title, "Pathwick - Hot key edit error.");
+        EXPECT_EQ(answers.only().buttons, QMessageBox::Ok | QMessageBox::Cancel);
     }
     EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
 
     child<QRadioButton>("opt_HotkeyType", 1)->click();
     drop(sendBox()->viewport(), {text.fileName()});
     EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
-    MessageBoxAnswer answer;
+    ModalAnswers answers;
     drop(sendBox()->viewport(), {"/usr/bin/env"});
-    EXPECT_EQ(answer.text, "You can only drag text files with some text here.");
+    EXPECT_EQ(answers.only().text, "You can only drag text files with some text here.");
     EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
 }
 
