@@ -306,7 +306,9 @@ TEST_F(MainWindowTest, TheEditorOpenedAtStartIsCentredOnTheScreen) {
         ASSERT_EQ(answers.seen().size(), 1);
     }
     const QPoint screenCentre = window->screen()->availableGeometry().center();
-    EXPECT_LE((centre - screenCentre).manhattanLength(), 40)
+    // Qt lifts a dialog by the title bar it expects (up to 40 + 10 pixels without a window
+    // manager); a window left at the top-left corner is hundreds of pixels off.
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 60)
         << centre.x() << ',' << centre.y() << " on a screen centred at " << screenCentre.x() << ','
         << screenCentre.y();
     window->hide();
