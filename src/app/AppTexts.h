@@ -51,10 +51,6 @@ inline constexpr auto FileManagerStart = "C:\\WINDOWS\\explorer.exe";
 inline constexpr auto HiddenRequest = "#Hidden";
 inline constexpr auto DelayRequest = "?HoursMinutes=";
 inline constexpr auto DateRequest = "?DateTime=";
-inline constexpr auto ShutdownRequestTitle = " - Command line:";
-inline constexpr auto ShutdownRequestUnavailable =
-    "Shutdown requests on the command line are not available in this version.\r\n"
-    "Nothing has been started.";
 
 // The settings store had to be replaced.
 inline constexpr auto StoreNoticeTitle = " - Settings:";

@@ -18,6 +18,7 @@
 #include "dirlist/OpeningRun.h"
 #include "settings/ProgramSettings.h"
 #include "settings/StoreLocation.h"
+#include "shutdown/ShutdownController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +79,10 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         move(place->availableGeometry().center() - rect().center());
     setMessageWindowOwner(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
+    shutdown_ = new ShutdownController(
+        {menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning, [this] { refillDisplayInfo(); }},
+        {}, this);
+    addJob(shutdown_);
     load();
 }
 
@@ -361,8 +366,7 @@ void MainWindow::runCommandLineRequest() {
         break;
     case CommandRequest::Delay:
     case CommandRequest::DateTime:
-        showMessage(this, QMessageBox::Information, texts::ShutdownRequestTitle,
-                    texts::ShutdownRequestUnavailable);
+        shutdown_->runRequest(request.cmd, commandLine_);
         break;
     case CommandRequest::Editor:
         // Unlike the settings menu this does not run the load again, but a saved list must

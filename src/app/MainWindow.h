@@ -12,6 +12,7 @@ class QTimer;
 namespace pathwick {
 
 class MainWindowJob;
+class ShutdownController;
 
 // The program's main window: the menu tree, the information box with the directory list and
 // its status flash, the load sequence, the close rules and what the other windows may ask.
@@ -76,6 +77,7 @@ private:
 
     MainMenu menu_;
     QList<MainWindowJob*> jobs_;
+    ShutdownController* shutdown_ = nullptr;
     QPlainTextEdit* txt_DisplayInfo = nullptr;
     QWidget* picShutdownWarning = nullptr;
     QTimer* tim_Timer = nullptr; // the status flash

@@ -46,17 +46,29 @@ QString product() {
     return QString::fromLatin1(ProductName);
 }
 
+ShutdownServices& installedServices() {
+    static ShutdownServices services;
+    return services;
+}
+
 } // namespace
+
+void installShutdownServices(const ShutdownServices& services) {
+    installedServices() = services;
+}
 
 ShutdownController::ShutdownController(ShutdownWidgets widgets, ShutdownServices services,
                                        QObject* parent)
     : QObject(parent), widgets_(std::move(widgets)), services_(std::move(services)) {
+    const ShutdownServices& installed = installedServices();
     if (!services_.command)
-        services_.command = std::make_shared<ProcessShutdownCommand>();
+        services_.command = installed.command ? installed.command
+                                              : std::make_shared<ProcessShutdownCommand>();
     if (!services_.probe)
-        services_.probe = std::make_shared<SystemPendingShutdownProbe>();
+        services_.probe = installed.probe ? installed.probe
+                                          : std::make_shared<SystemPendingShutdownProbe>();
     if (!services_.clock)
-        services_.clock = std::make_shared<SystemClock>();
+        services_.clock = installed.clock ? installed.clock : std::make_shared<SystemClock>();
     countdown_ = new ShutdownCountdown(*services_.clock, this);
     connect(countdown_, &ShutdownCountdown::minutesLeftChanged, this,
             &ShutdownController::showMinutesLeft);
@@ -69,31 +81,28 @@ ShutdownController::ShutdownController(ShutdownWidgets widgets, ShutdownServices
 ShutdownController::~ShutdownController() = default;
 
 void ShutdownController::connectMenu() {
-    connect(widgets_.shutdownMenu, &QMenu::aboutToShow, this,
+    connect(widgets_.menu.menu, &QMenu::aboutToShow, this,
             &ShutdownController::menu_Shutdown_Click);
-    connect(widgets_.options, &QAction::triggered, this,
+    connect(widgets_.menu.options, &QAction::triggered, this,
             &ShutdownController::menu_ShutdownOptions_Click);
-    connect(widgets_.abort, &QAction::triggered, this,
+    connect(widgets_.menu.abort, &QAction::triggered, this,
             &ShutdownController::menu_ShutdownAbort_Click);
-    for (int index = 0; index < widgets_.times.size(); ++index)
-        connect(widgets_.times.at(index), &QAction::triggered, this,
+    for (int index = 0; index < widgets_.menu.times.size(); ++index)
+        connect(widgets_.menu.times.at(index), &QAction::triggered, this,
                 [this, index] { menu_ShutdownTime_Click(index); });
-    connect(widgets_.timeString, &QAction::triggered, this,
+    connect(widgets_.menu.timeString, &QAction::triggered, this,
             &ShutdownController::menu_ShutdownTimeString_Click);
-    connect(widgets_.help, &QAction::triggered, this,
+    connect(widgets_.menu.help, &QAction::triggered, this,
             &ShutdownController::menu_ShutdownHelp_Click);
 }
 
 // ---- Start-up ------------------------------------------------------------------------------
 
-void ShutdownController::resetAtLoad() {
+void ShutdownController::loadStarting() {
     ShutdownTimeText = NoShutdownTime;
     countdown_->stop();
     widgets_.warningPicture->hide();
-    widgets_.abort->setEnabled(false);
-}
-
-void ShutdownController::checkPendingAtStartUp() {
+    widgets_.menu.abort->setEnabled(false);
     if (ShutdownIsRunning() && read(catalogue::ThisAppControlsShutdown)) {
         loadedMessageWindow().setWindowTitle(product() + PendingCaption);
         MessageDisplay(PendingMessage, PendingTitle, PendingButtons, 0, PendingButtonWidth);
@@ -105,6 +114,25 @@ void ShutdownController::checkPendingAtStartUp() {
         }
     }
     SetShutdownMenus(!ShutdownIsRunning(), false);
+}
+
+void ShutdownController::loadFinished() {
+    StartRebootTimer();
+}
+
+void ShutdownController::activated() {
+    SetShutdownMenus(!widgets_.warningPicture->isVisible(), false);
+}
+
+bool ShutdownController::mayClose(QWidget* window) {
+    if (!countdown_->isRunning())
+        return true;
+    const QString text = QString(CloseWarningStart) + CrLf + ProductName + CloseWarningTimer +
+                         CrLf + CloseWarningNotOff + CrLf + ShutdownTimeText + CrLf + CrLf +
+                         '\t' + CloseWarningQuestion;
+    return showMessage(window, QMessageBox::Warning, CloseWarningTitle + ShutdownTimeText, text,
+                       QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::No) == QMessageBox::Yes;
 }
 
 // ---- Starting and aborting -------------------------------------------------------------------
@@ -138,7 +166,7 @@ bool ShutdownController::StartShutdown(int hours, int minutes) {
     if (controls) {
         countdown_->start(counted);
         ShowShutdownDisplay(true);
-        widgets_.options->setEnabled(false);
+        widgets_.menu.options->setEnabled(false);
     }
     SetShutdownMenus(!ShutdownIsRunning(), false);
     return true;
@@ -147,9 +175,9 @@ bool ShutdownController::StartShutdown(int hours, int minutes) {
 void ShutdownController::menu_ShutdownAbort_Click() {
     if (read(catalogue::ThisAppControlsShutdown)) {
         countdown_->stop();
-        widgets_.display->setText(Aborted);
+        widgets_.menu.display->setText(Aborted);
         showMessage(widgets_.window, QMessageBox::Information, AbortedTitle, AbortedText);
-        widgets_.display->setVisible(false);
+        widgets_.menu.display->setVisible(false);
     } else {
         const ShutdownOutcome outcome = services_.command->run(AbortParameters);
         if (!outcome.ok) {
@@ -159,9 +187,9 @@ void ShutdownController::menu_ShutdownAbort_Click() {
         }
     }
     widgets_.warningPicture->hide();
-    widgets_.abort->setEnabled(false);
+    widgets_.menu.abort->setEnabled(false);
     ShutdownTimeText = NoShutdownTime;
-    widgets_.display->setText(NoShutdownTime);
+    widgets_.menu.display->setText(NoShutdownTime);
     countdown_->stop();
     SetShutdownMenus(!ShutdownIsRunning(), false);
     returnToIdle();
@@ -172,14 +200,14 @@ bool ShutdownController::ShutdownIsRunning() {
 }
 
 void ShutdownController::SetShutdownMenus(bool enable, bool keepAbortSame) {
-    widgets_.abort->setEnabled(enable);
-    widgets_.options->setEnabled(enable);
-    widgets_.abort->setEnabled(keepAbortSame ? enable : !enable);
-    for (QAction* item : std::as_const(widgets_.times))
+    widgets_.menu.abort->setEnabled(enable);
+    widgets_.menu.options->setEnabled(enable);
+    widgets_.menu.abort->setEnabled(keepAbortSame ? enable : !enable);
+    for (QAction* item : std::as_const(widgets_.menu.times))
         item->setEnabled(enable);
-    widgets_.timeString->setEnabled(enable);
+    widgets_.menu.timeString->setEnabled(enable);
     if (enable)
-        widgets_.timeString->setText(TimeStringSelect);
+        widgets_.menu.timeString->setText(TimeStringSelect);
 }
 
 bool ShutdownController::ReadShutdownReboot() const {
@@ -188,10 +216,6 @@ bool ShutdownController::ReadShutdownReboot() const {
 
 bool ShutdownController::countdownRunning() const {
     return countdown_->isRunning();
-}
-
-void ShutdownController::refreshMenus() {
-    SetShutdownMenus(!widgets_.warningPicture->isVisible(), false);
 }
 
 void ShutdownController::showRefusal(const char* titleSuffix, const char* text,
@@ -204,8 +228,8 @@ void ShutdownController::showRefusal(const char* titleSuffix, const char* text,
 // ---- The countdown ---------------------------------------------------------------------------
 
 void ShutdownController::ShowShutdownDisplay(bool show) {
-    widgets_.display->setVisible(show);
-    widgets_.display->setText(show ? countdownCaption(ShutdownMinutesLeft, ShutdownTimeText)
+    widgets_.menu.display->setVisible(show);
+    widgets_.menu.display->setText(show ? countdownCaption(ShutdownMinutesLeft, ShutdownTimeText)
                                    : QString(DisplayOff));
 }
 
@@ -233,8 +257,8 @@ void ShutdownController::launchAtTheEnd() {
         services_.command->run(finalShutdownParameters(ReadShutdownReboot(), ForcedShutdown));
     ShutdownTimeText = NoShutdownTime;
     widgets_.warningPicture->hide();
-    widgets_.abort->setEnabled(false);
-    widgets_.display->setVisible(false);
+    widgets_.menu.abort->setEnabled(false);
+    widgets_.menu.display->setVisible(false);
     returnToIdle();
     if (!outcome.ok) {
         SetShutdownMenus(!ShutdownIsRunning(), false);
@@ -253,7 +277,7 @@ void ShutdownController::returnToIdle() {
 // ---- The menu ----------------------------------------------------------------------------------
 
 void ShutdownController::menu_Shutdown_Click() {
-    widgets_.times.at(UserTimeItem)
+    widgets_.menu.times.at(UserTimeItem)
         ->setText(userTimeCaption(read(catalogue::UserShutdownTimeHours),
                                   read(catalogue::UserShutdownTimeMinutes)));
 }
@@ -276,7 +300,7 @@ void ShutdownController::menu_ShutdownTimeString_Click() {
     window.exec();
     QString timeString;
     const double delay = window.getNewTime(nullptr, nullptr, nullptr, &timeString);
-    widgets_.timeString->setText(TimeStringStart + timeString);
+    widgets_.menu.timeString->setText(TimeStringStart + timeString);
     if (delay >= 1) {
         const qint64 total = qint64(std::nearbyint(delay));
         StartShutdown(int(total / 60), int(total % 60));
@@ -341,7 +365,7 @@ void ShutdownController::StartRebootTimer() {
         readSmallNumber(key, catalogue::RebootEveryMinutes.name,
                         catalogue::RebootTimerMinutesDefault),
         read(catalogue::RebootEveryAmPm), index);
-    widgets_.timeString->setText(rebootTimeStringCaption(due.time));
+    widgets_.menu.timeString->setText(rebootTimeStringCaption(due.time));
     RebootStarted = StartShutdown(int(due.minutes / 60), int(due.minutes % 60));
 }
 

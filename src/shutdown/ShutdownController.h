@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QList>
+#include "common/MainWindowJob.h"
+#include "shutdown/ShutdownMenu.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class QAction;
-class QMenu;
 class QPlainTextEdit;
 class QWidget;
 
@@ -21,40 +21,39 @@ class ShutdownCountdown;
 
 // The parts of the main window the shutdown work drives.
 struct ShutdownWidgets {
+    ShutdownMenu menu;
     QWidget* window = nullptr; // owner of the shutdown windows; maximised in the last minute
     QPlainTextEdit* displayInfo = nullptr;
     QWidget* warningPicture = nullptr; // shown while a shutdown is pending
-    QMenu* shutdownMenu = nullptr;
-    QAction* options = nullptr;
-    QAction* abort = nullptr;
-    QList<QAction*> times; // the nine delay items
-    QAction* timeString = nullptr;
-    QAction* help = nullptr;
-    QAction* display = nullptr; // the menu-bar line of the countdown
     std::function<void()> refillDisplayInfo;
 };
 
-// What the shutdown work runs on; members left empty get the real ones.
+// What the shutdown work runs on; members left empty get the installed ones, else the real.
 struct ShutdownServices {
     std::shared_ptr<ShutdownCommand> command;
     std::shared_ptr<PendingShutdownProbe> probe;
     std::shared_ptr<const Clock> clock;
 };
+// Replaces the services of controllers made from now on (tests); empty members keep the real.
+void installShutdownServices(const ShutdownServices& services);
 
 // The shutdown job of the main window: starting, counting down, warning, launching and
 // aborting a shutdown, the shutdown menu, the start-up check, the command-line requests and
 // the re-boot schedule. A shutdown the system refuses is shown in its own words, and nothing
 // then claims to be pending.
-class ShutdownController : public QObject {
+class ShutdownController : public QObject, public MainWindowJob {
     Q_OBJECT
 public:
     ShutdownController(ShutdownWidgets widgets, ShutdownServices services = {},
                        QObject* parent = nullptr);
     ~ShutdownController() override;
 
-    // Load: no shutdown of ours, the question about one the system has, the menus.
-    void resetAtLoad();
-    void checkPendingAtStartUp();
+    // Load: no shutdown of ours, the question about one the system has, the menus; then the
+    // re-boot schedule. Activation refreshes the menus; a close asks while counting down.
+    void loadStarting() override;
+    void loadFinished() override;
+    void activated() override;
+    bool mayClose(QWidget* window) override;
 
     // Starts a shutdown after the delay; false (and the system's words shown) when refused.
     bool StartShutdown(int hours, int minutes);
@@ -65,9 +64,6 @@ public:
     void StartRebootTimer();
     // A "?HoursMinutes=" or "?DateTime=" request as the command line prepared it.
     void runRequest(const QString& prepared, const QString& commandLine);
-    // Every activation of the main window.
-    void refreshMenus();
-
     bool countdownRunning() const;
     QString shutdownTimeText() const { return ShutdownTimeText; }
     bool rebootStarted() const { return RebootStarted; }

@@ -82,6 +82,14 @@ inline constexpr auto DisplayMinutes = " minutes untli ";
 inline constexpr auto AtTimeCaption = " - Shutdown computer at:";
 inline constexpr auto OptionsCaption = " - Computer shutdown options:";
 
+// Closing the main window while counting down.
+inline constexpr auto CloseWarningTitle = " - Close warning: ";
+inline constexpr auto CloseWarningStart = "Warning:";
+inline constexpr auto CloseWarningTimer = " has a shutdown computer timer running.";
+inline constexpr auto CloseWarningNotOff =
+    "If you close this program, the computer will not turn off at; ";
+inline constexpr auto CloseWarningQuestion = "Are you sure you wish to close this application?";
+
 // The last minute.
 inline constexpr auto LastMinuteText = "Shutting down this computer.\r\n\r\n"
                                        "Click on Shutdown - Shutdown abort\r\n"

@@ -11,18 +11,18 @@ namespace {
 using test::ShutdownTest;
 
 TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
-    widgets.times.at(0)->trigger();
+    widgets.menu.times.at(0)->trigger();
     EXPECT_EQ(command->calls, QStringList{"-a"});
     EXPECT_TRUE(widgets.warningPicture->isVisible());
-    EXPECT_TRUE(widgets.display->isVisible());
-    EXPECT_EQ(widgets.display->text(), "60 minutes untli 4:00pm");
+    EXPECT_TRUE(widgets.menu.display->isVisible());
+    EXPECT_EQ(widgets.menu.display->text(), "60 minutes untli 4:00pm");
     EXPECT_EQ(widgets.warningPicture->toolTip(),
               "Computer shutdown\r\nat 4:00pm\r\nUnsave data will be lost.");
     EXPECT_FALSE(startItemsEnabled());
-    EXPECT_TRUE(widgets.abort->isEnabled());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 
     tickMinutes(1);
-    EXPECT_EQ(widgets.display->text(), "59 minutes untli 4:00pm");
+    EXPECT_EQ(widgets.menu.display->text(), "59 minutes untli 4:00pm");
     tickMinutes(57);
     EXPECT_FALSE(window.isMaximized());
     tickMinutes(1);
@@ -36,7 +36,7 @@ TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
     EXPECT_EQ(command->calls, (QStringList{"-a", "-a", "-s -f"}));
     EXPECT_FALSE(controller->countdownRunning());
     EXPECT_FALSE(widgets.warningPicture->isVisible());
-    EXPECT_FALSE(widgets.display->isVisible());
+    EXPECT_FALSE(widgets.menu.display->isVisible());
     EXPECT_FALSE(window.isMaximized());
     EXPECT_EQ(controller->shutdownTimeText(), "--:--");
     EXPECT_GE(refills, 1);
@@ -60,7 +60,7 @@ TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystem) {
               "Unsaved data will be lost.\" -f");
     EXPECT_FALSE(controller->countdownRunning());
     EXPECT_TRUE(widgets.warningPicture->isVisible());
-    EXPECT_TRUE(widgets.abort->isEnabled());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
 
 TEST_F(ShutdownTest, ARefusedShutdownIsShownAndNothingCountsDown) {
@@ -75,9 +75,9 @@ TEST_F(ShutdownTest, ARefusedShutdownIsShownAndNothingCountsDown) {
         EXPECT_EQ(answers.only().title, "Pathwick - Computer shutdown refused:");
         EXPECT_FALSE(controller->countdownRunning());
         EXPECT_FALSE(widgets.warningPicture->isVisible());
-        EXPECT_EQ(widgets.display->text(), "Shutdown timer is off");
+        EXPECT_EQ(widgets.menu.display->text(), "Shutdown timer is off");
         EXPECT_TRUE(startItemsEnabled());
-        EXPECT_FALSE(widgets.abort->isEnabled());
+        EXPECT_FALSE(widgets.menu.abort->isEnabled());
     }
 }
 
@@ -87,12 +87,12 @@ TEST_F(ShutdownTest, AbortRestoresTheMenus) {
     ASSERT_TRUE(window.isMaximized());
     {
         test::ModalAnswers answers;
-        widgets.abort->trigger();
+        widgets.menu.abort->trigger();
         EXPECT_EQ(answers.only().text, "Computer shutdown has been aborted.");
     }
     EXPECT_FALSE(controller->countdownRunning());
     EXPECT_TRUE(startItemsEnabled());
-    EXPECT_FALSE(widgets.abort->isEnabled());
+    EXPECT_FALSE(widgets.menu.abort->isEnabled());
     EXPECT_FALSE(widgets.warningPicture->isVisible());
     EXPECT_FALSE(window.isMaximized());
     EXPECT_EQ(widgets.displayInfo->palette().color(QPalette::Base),
@@ -106,11 +106,11 @@ TEST_F(ShutdownTest, AFailedSystemAbortSaysSoAndKeepsThePendingShutdown) {
     controller->StartShutdown(3, 0);
     command->refuse("Not permitted");
     test::ModalAnswers answers;
-    widgets.abort->trigger();
+    widgets.menu.abort->trigger();
     EXPECT_EQ(answers.only().title, "Pathwick - Computer shutdown not aborted:");
     EXPECT_TRUE(answers.only().text.contains("Not permitted"));
     EXPECT_TRUE(widgets.warningPicture->isVisible());
-    EXPECT_TRUE(widgets.abort->isEnabled());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
 
 TEST_F(ShutdownTest, ASecondStartBeginsAfresh) {
@@ -118,20 +118,20 @@ TEST_F(ShutdownTest, ASecondStartBeginsAfresh) {
     tickMinutes(30);
     controller->StartShutdown(0, 10);
     EXPECT_EQ(controller->countdown().minutesLeft(), 10);
-    EXPECT_EQ(widgets.display->text(), "10 minutes untli 3:40pm");
+    EXPECT_EQ(widgets.menu.display->text(), "10 minutes untli 3:40pm");
 }
 
 TEST_F(ShutdownTest, UserTimeItem) {
-    widgets.shutdownMenu->aboutToShow();
-    EXPECT_EQ(widgets.times.at(8)->text(), "Shut&down in 5 hours (See options)");
-    widgets.times.at(8)->trigger(); // no stored minutes: the item adds 5
+    widgets.menu.menu->aboutToShow();
+    EXPECT_EQ(widgets.menu.times.at(8)->text(), "Shut&down in 5 hours (See options)");
+    widgets.menu.times.at(8)->trigger(); // no stored minutes: the item adds 5
     EXPECT_EQ(controller->countdown().minutesLeft(), 5 * 60 + 5);
 
     write(catalogue::UserShutdownTimeHours, 0);
     write(catalogue::UserShutdownTimeMinutes, 0);
     controller->StartShutdown(0, 0); // nothing set counts a full hour
     EXPECT_EQ(controller->countdown().minutesLeft(), 60);
-    EXPECT_EQ(widgets.display->text(), "60 minutes untli 4:00pm");
+    EXPECT_EQ(widgets.menu.display->text(), "60 minutes untli 4:00pm");
 }
 
 TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
@@ -146,14 +146,13 @@ TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
         message->com_Button.at(0)->click();
         button = 0;
     });
-    controller->resetAtLoad();
-    controller->checkPendingAtStartUp();
+    controller->loadStarting();
     EXPECT_EQ(button, 0);
     EXPECT_EQ(caption, "Pathwick - Shutdown /a");
     EXPECT_EQ(command->calls, QStringList{"-a"});
     // The probe still answers pending, so only the abort stays open.
     EXPECT_FALSE(startItemsEnabled());
-    EXPECT_TRUE(widgets.abort->isEnabled());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
 
 TEST_F(ShutdownTest, CommandLineRequests) {
@@ -184,7 +183,7 @@ TEST_F(ShutdownTest, RebootSchedule) {
     controller->StartRebootTimer();
     EXPECT_TRUE(controller->rebootStarted());
     EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3);
-    EXPECT_EQ(widgets.timeString->text(), "Shutdown at 12:30am");
+    EXPECT_EQ(widgets.menu.timeString->text(), "Shutdown at 12:30am");
 
     clock->advanceMinutes(10);
     controller->StartRebootTimer(); // the schedule's shutdown stands
@@ -199,7 +198,7 @@ TEST_F(ShutdownTest, RebootSchedule) {
 
 TEST_F(ShutdownTest, ShutdownHelpWritesTheSystemsTextAndOpensIt) {
     command->answer.output = "Usage: shutdown [OPTIONS...] [TIME] [WALL...]\n";
-    widgets.help->trigger();
+    widgets.menu.help->trigger();
     EXPECT_EQ(command->calls, QStringList{"/?"});
     ASSERT_EQ(fakes.shell->calls.size(), 1);
     QFile help(fakes.shell->calls.first().target);

@@ -66,14 +66,14 @@ protected:
         window.setCentralWidget(widgets.displayInfo);
         widgets.warningPicture = new QWidget(&window);
         widgets.warningPicture->hide();
-        widgets.shutdownMenu = window.menuBar()->addMenu("&Shutdown");
-        widgets.options = widgets.shutdownMenu->addAction("Shutdown &options");
-        widgets.abort = widgets.shutdownMenu->addAction("Shutdown &abort");
+        widgets.menu.menu = window.menuBar()->addMenu("&Shutdown");
+        widgets.menu.options = widgets.menu.menu->addAction("Shutdown &options");
+        widgets.menu.abort = widgets.menu.menu->addAction("Shutdown &abort");
         for (int i = 0; i < 9; ++i)
-            widgets.times.append(widgets.shutdownMenu->addAction("time"));
-        widgets.timeString = widgets.shutdownMenu->addAction("Shutdown a&t [Select time]");
-        widgets.help = widgets.shutdownMenu->addAction("Shutdown &Help");
-        widgets.display = window.menuBar()->addAction("Shutdown timer is off");
+            widgets.menu.times.append(widgets.menu.menu->addAction("time"));
+        widgets.menu.timeString = widgets.menu.menu->addAction("Shutdown a&t [Select time]");
+        widgets.menu.help = widgets.menu.menu->addAction("Shutdown &Help");
+        widgets.menu.display = window.menuBar()->addAction("Shutdown timer is off");
         widgets.refillDisplayInfo = [this] { ++refills; };
         window.show();
         controller = std::make_unique<ShutdownController>(widgets,
@@ -89,10 +89,10 @@ protected:
     }
 
     bool startItemsEnabled() const {
-        for (QAction* item : widgets.times)
+        for (QAction* item : widgets.menu.times)
             if (!item->isEnabled())
                 return false;
-        return widgets.timeString->isEnabled() && widgets.options->isEnabled();
+        return widgets.menu.timeString->isEnabled() && widgets.menu.options->isEnabled();
     }
 };
 
