@@ -51,6 +51,27 @@ inline constexpr auto FileManagerStart = "C:\\WINDOWS\\explorer.exe";
 inline constexpr auto HiddenRequest = "#Hidden";
 inline constexpr auto DelayRequest = "?HoursMinutes=";
 inline constexpr auto DateRequest = "?DateTime=";
+inline constexpr auto HelpOption = "--help";
+inline constexpr auto VersionOption = "--version";
+inline constexpr auto Usage =
+    "Usage: pathwick [REQUEST]\n"
+    "\n"
+    "Shut the computer down after a delay (5 minutes or more, at most 32,767 hours):\n"
+    "  ?HoursMinutes=minutes               pathwick \"?HoursMinutes=90\"\n"
+    "  ?HoursMinutes=hours:minutes         pathwick \"?HoursMinutes=1:30\"\n"
+    "  ?HoursMinutes=days,hours:minutes    pathwick \"?HoursMinutes=1,2:30\"\n"
+    "Shut the computer down at a date and time (5 minutes or more ahead):\n"
+    "  ?DateTime=yyyy/mm/dd, H:MM          pathwick \"?DateTime=2030/01/01, 22:30\"\n"
+    "  ?DateTime=yyyy/mm/dd, H:MMam/pm     pathwick \"?DateTime=2030/01/01, 10:30pm\"\n"
+    "  ?DateTime=H:MM                      pathwick \"?DateTime=9:00\"\n"
+    "  ?DateTime=H:MMam/pm                 pathwick \"?DateTime=9:00am\"\n"
+    "  (a time alone means its next occurrence at least 5 minutes ahead;\n"
+    "   \":\", \"/\", \"\\\" and \"-\" all separate fields, letter case does not matter)\n"
+    "Other requests:\n"
+    "  #Hidden                             pathwick \"#Hidden\"  (start minimised)\n"
+    "  a folder                            pathwick ~/Documents  (add it in the list editor)\n"
+    "  --help                              this text\n"
+    "  --version                           the version\n";
 
 // The settings store had to be replaced.
 inline constexpr auto StoreNoticeTitle = " - Settings:";

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "common/StringServices.h"
+#include "common/Version.h"
 
 namespace pathwick {
 
@@ -15,6 +16,16 @@ QString prepareShutdownRequest(QString cmd) {
 }
 
 } // namespace
+
+std::optional<QString> informationRequest(const QStringList& arguments) {
+    if (arguments.size() != 1)
+        return std::nullopt;
+    if (arguments.first() == QLatin1String(texts::VersionOption))
+        return VersionCaption() + '\n';
+    if (arguments.first() == QLatin1String(texts::HelpOption))
+        return QString::fromUtf8(texts::Usage);
+    return std::nullopt;
+}
 
 CommandLineRequest classifyCommandLine(const QString& commandLine) {
     if (commandLine.isEmpty())

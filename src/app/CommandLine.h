@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace pathwick {
 
@@ -21,5 +23,10 @@ struct CommandLineRequest {
 };
 
 CommandLineRequest classifyCommandLine(const QString& commandLine);
+
+// The text "--help" (the usage: every request form with an example) or "--version" prints,
+// for arguments after the executable name that are exactly one of them; nothing otherwise.
+// Answered before the application starts, so no display is needed.
+std::optional<QString> informationRequest(const QStringList& arguments);
 
 } // namespace pathwick

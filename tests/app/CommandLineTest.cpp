@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "common/Version.h"
 #include "QtPrinting.h"
 
 #include <gtest/gtest.h>
@@ -38,4 +39,23 @@ TEST(CommandLine, EveryFormIsClassifiedAndPrepared) {
         EXPECT_EQ(int(request.kind), int(c.kind));
         EXPECT_EQ(request.cmd, c.cmd);
     }
+}
+
+TEST(CommandLine, HelpAndVersionAreAnsweredWithoutAWindow) {
+    const std::optional<QString> usage = informationRequest({"--help"});
+    ASSERT_TRUE(usage.has_value());
+    // Every request form with an example of it.
+    for (const char* form : {"?HoursMinutes=minutes ", "?HoursMinutes=hours:minutes ",
+                             "?HoursMinutes=days,hours:minutes ", "?DateTime=yyyy/mm/dd, H:MM ",
+                             "?DateTime=yyyy/mm/dd, H:MMam/pm ", "?DateTime=H:MM ",
+                             "?DateTime=H:MMam/pm ", "#Hidden "}) {
+        const qsizetype line = usage->indexOf(form);
+        ASSERT_GE(line, 0) << form;
+        EXPECT_TRUE(usage->mid(line, usage->indexOf('\n', line) - line).contains("pathwick "))
+            << form;
+    }
+    EXPECT_EQ(informationRequest({"--version"}), VersionCaption() + '\n');
+    for (const QStringList& other : {QStringList{}, QStringList{"--help", "x"},
+                                     QStringList{"--HELP"}, QStringList{"?HoursMinutes=5"}})
+        EXPECT_FALSE(informationRequest(other).has_value()) << other.join(' ').toStdString();
 }
