@@ -59,7 +59,7 @@ inline constexpr auto RecordControlCharacter =
 inline constexpr auto RecordBrokenCharacter =
     "Invalid file format: line %1 holds a broken character (a lone UTF-16 surrogate).";
 inline constexpr auto RecordLongLine =
-    "Invalid file format: line %1 is longer than %2 characters, too long for a directory path.";
+    "Invalid file format: line %1 is longer than %2 characters, too long for an entry.";
 inline constexpr auto RecordTooLarge = "Invalid file format: the file is larger than %1 bytes.";
 inline constexpr auto RecordUnwritableControl =
     "Line %1 holds a control character (code %2), which an import would refuse; nothing was "
@@ -69,6 +69,17 @@ inline constexpr auto RecordUnwritableBroken =
 inline constexpr auto RecordUnwritableLong =
     "Line %1 is longer than %2 characters, more than an import reads back; nothing was "
     "written.";
+
+// Importing a record file, and the questions of its dialogs (all with RecordNotFoundTitle).
+inline constexpr auto RecordImportedFrom = "Imported from %1 (%2)";
+inline constexpr auto RecordNoLines = "Invalid file format: the file holds no lines to import.";
+inline constexpr auto RecordStoreNotWritten =
+    "The settings could not be written (store error %1); nothing was imported.";
+inline constexpr auto RecordNotFoundTitle = " - Not found.";
+inline constexpr auto RecordOverwriteQuestion = "Warning:\r\nFile; %1 already exists.";
+inline constexpr auto RecordCantFindFile = "Can't find file;\r\n%1";
+inline constexpr auto RecordSizeQuestion = "File; %1\r\nsize is %2 bytes.\r\nThis may be an "
+                                           "invalid file!\r\nLoad list from this file anyway?";
 
 // Operating-system names.
 inline constexpr auto UnknownOsStart = "<Unknown O.S. (platform=";

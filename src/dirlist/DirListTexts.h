@@ -11,10 +11,8 @@ inline constexpr auto Tab = "\t";
 
 // Where the stamp of a stored list says it came from.
 inline constexpr auto SettingsAt = "Settings at %1";
-inline constexpr auto ImportedFrom = "Imported from %1 (%2)";
 
-// List files: line 2 of the header, the file dialogs, the questions on the chosen file (all
-// with the NotFoundTitle) and the error message.
+// List files: line 2 of the header, the file dialogs and the error message.
 inline constexpr auto DirectoriesListed = " Directories listed";
 inline constexpr auto ExportTitle = "Export list to file:";
 inline constexpr auto ImportTitle = "Import list from file:";
@@ -22,17 +20,9 @@ inline constexpr auto ProposedName = "PathwickList_%1";
 inline constexpr auto Filter =
     "Dir list file (.dirl)|*.dirl|Text file (.txt)|*.txt|Data file (.dat)|*.dat|All types|*";
 inline constexpr auto DefaultSuffix = "dirl";
-inline constexpr auto NotFoundTitle = " - Not found.";
-inline constexpr auto OverwriteQuestion = "Warning:\r\nFile; %1 already exists.";
-inline constexpr auto CantFindFile = "Can't find file;\r\n%1";
-inline constexpr auto SizeQuestion = "File; %1\r\nsize is %2 bytes.\r\nThis may be an invalid "
-                                     "file!\r\nLoad list from this file anyway?";
 inline constexpr auto FileErrorTitle = " - Import/Export error.";
 inline constexpr auto ExportError = "Export error:\r\n\t%1\r\n\tError number; %2";
 inline constexpr auto ImportError = "Import error:\r\n\t%1\r\n\tError number; %2";
-inline constexpr auto NoLines = "Invalid file format: the file holds no lines to import.";
-inline constexpr auto StoreNotWritten =
-    "The settings could not be written (store error %1); nothing was imported.";
 
 // Shell locations and the recycle-bin folder as entries name them.
 inline constexpr auto NetworkPlaces = "shell:NetworkPlacesFolder";

@@ -1,7 +1,6 @@
 #include "dirlist/ListFile.h"
 
-#include "common/ValueFormats.h"
-#include "common/Version.h"
+#include "common/RecordImport.h"
 #include "dirlist/DirListTexts.h"
 #include "dirlist/DirectoryStore.h"
 #include "settings/ProgramSettings.h"
@@ -12,7 +11,6 @@ namespace pathwick {
 namespace {
 
 const QString StringType = QStringLiteral("S");
-const QString NumberType = QStringLiteral("D");
 
 } // namespace
 
@@ -30,43 +28,22 @@ QStringList directoryListFileLines(const QStringList& entries, bool header, cons
     return lines;
 }
 
-QString importStamp(const QString& filePath, const QDateTime& now) {
-    return SavedWithStamp(
-        QString::fromLatin1(dirlist_texts::ImportedFrom).arg(filePath, formatNoteMoment(now)));
-}
-
-bool listFileSizeIsDoubtful(qint64 bytes) {
-    return bytes < 10 || bytes > 20000;
-}
-
 RecordFileError exportDirectoryList(const QString& filePath, bool header, const QDateTime& now) {
     return writeRecordFile(filePath,
                            directoryListFileLines(storedEntries(), header, filePath, now));
 }
 
 RecordFileError importDirectoryList(const QString& filePath, bool keep, const QDateTime& now) {
-    QStringList lines;
-    if (RecordFileError error = readRecordFile(filePath, lines); error.isError())
-        return error;
-    // An empty file would replace the list with nothing.
-    if (lines.isEmpty())
-        return {RecordErrorNumber::InvalidFormat, QString::fromLatin1(dirlist_texts::NoLines)};
-
-    const QString m = recordMarker();
     const QString note = entryNote(now);
-    QList<SettingValue> values = {{QString(), StringType, importStamp(filePath, now)}};
-    for (const QString& line : lines) {
-        const RecordLine record = readRecordLine(line);
-        if (record.header)
-            values.append({SafeValueName(record.text, m), NumberType, -1});
-        else
-            values.append({record.text, StringType, note});
-    }
-    const int result = RewriteSettings(
-        MachineRoot, ProgramKey(), keep ? RewriteRemoves::Nothing : RewriteRemoves::Texts, values);
-    if (result != SettingResult::Success)
-        return {result, QString::fromLatin1(dirlist_texts::StoreNotWritten).arg(result)};
-    return {};
+    return importRecordFile(filePath, ProgramKey(), keep, now, [&](const QStringList& lines) {
+        QList<SettingValue> values;
+        for (const QString& line : lines) {
+            const RecordLine record = readRecordLine(line);
+            values.append(record.header ? headerRecordValue(record.text)
+                                        : SettingValue{record.text, StringType, note});
+        }
+        return values;
+    });
 }
 
 } // namespace pathwick

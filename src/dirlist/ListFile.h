@@ -13,12 +13,6 @@ namespace pathwick {
 QStringList directoryListFileLines(const QStringList& entries, bool header, const QString& filePath,
                                    const QDateTime& now);
 
-// "Saved with; Pathwick, version ..., <build date> (Imported from <path> (<now>))".
-QString importStamp(const QString& filePath, const QDateTime& now);
-
-// Whether the import asks before it loads a file of this many bytes.
-bool listFileSizeIsDoubtful(qint64 bytes);
-
 // Writes the stored list to filePath. The file is replaced only when it was written whole;
 // an entry the import could not read back is refused.
 RecordFileError exportDirectoryList(const QString& filePath, bool header, const QDateTime& now);

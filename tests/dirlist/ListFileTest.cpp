@@ -116,9 +116,9 @@ TEST_F(ListFileTest, BadFilesAreRefusedAndTheStoredListStays) {
         {"empty", "", "the file holds no lines to import."},
         {"blank", "  \r\n\r\n \n", "the file holds no lines to import."},
         {"long", "/x\r\n" + QByteArray(100000, 'a') + "\r\n",
-         "line 2 is longer than 16,383 characters, too long for a directory path."},
+         "line 2 is longer than 16,383 characters, too long for an entry."},
         {"too long", QByteArray(MaxRecordLineLength + 1, 'a'),
-         "line 1 is longer than 16,383 characters, too long for a directory path."},
+         "line 1 is longer than 16,383 characters, too long for an entry."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
