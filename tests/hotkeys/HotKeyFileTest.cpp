@@ -1,0 +1,180 @@
+#include "support/ModalDialogs.h"
+
+#include "hotkeys/HotKeyFile.h"
+#include "hotkeys/HotKeyFileCommands.h"
+#include "hotkeys/HotKeyStore.h"
+#include "platform/fake/FakePlatform.h"
+#include "settings/Settings.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace pathwick::hotkeys {
+namespace {
+
+const QDateTime Moment(QDate(2026, 12, 5), QTime(2, 18, 17));
+
+class HotKeyFileTest : public ::testing::Test {
+protected:
+    HotKeyFileTest() {
+        environment.set("XDG_DOCUMENTS_DIR", scratch.folder().toUtf8());
+        environment.set("HOME", scratch.folder().toUtf8());
+    }
+
+    QString file(const QString& name) const { return scratch.folder() + u'/' + name; }
+    void writeBytes(const QString& path, const QByteArray& bytes) const {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    }
+    QByteArray readBytes(const QString& path) const {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // Every value of the table with its type and data, as the store lists them.
+    QStringList table() const {
+        QStringList out;
+        for (const HotKeyRecord& record : storedHotKeyRecords())
+            out.append(record.name + u'=' + record.data);
+        QString listing;
+        ListSettings("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), listing, true);
+        out.append(listing);
+        QVariant stamp;
+        ReadSetting("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), "", "S", "", stamp);
+        out.append(stamp.toString());
+        return out;
+    }
+    void storeRecords(const QList<HotKeyRecord>& records) {
+        for (const HotKeyRecord& record : records)
+            WriteSetting("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), record.name, "S", record.data);
+    }
+
+    test::TempStore scratch;
+    test::ScopedEnvironment environment;
+    platform::fake::FakePlatform fakes;
+};
+
+TEST_F(HotKeyFileTest, ExportWritesTheHeaderAndOneLinePerEntryThatImportsBackTheSame) {
+    const QList<HotKeyRecord> records = {{"65_Send_Shift", "Hello\r\nBye"},
+                                         {"065_Command", "gedit --new-window a=b"},
+                                         {"112_Send", "\tTab, \"quotes\", {[date]} \r\n\r\n"},
+                                         {"66_Send", "Grüße, café"}};
+    storeRecords(records);
+    WriteSetting("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), "HotKeysDefalutType", "B", 1);
+    ASSERT_FALSE(exportHotKeys(file("keys.key"), true, Moment).isError());
+    const QByteArray bytes = readBytes(file("keys.key"));
+    // Windows-1252, as every character fits; CR LF after every line; the number value is left out.
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_TRUE(lines[0].startsWith("\xb9 Pathwick (0.01.0016 - 30/03/2025 -  9:50am)\r"));
+    EXPECT_EQ(lines[1], "\xb9 HotKeys\r");
+    EXPECT_EQ(lines[2], "\xb9 File: \t" + QFile::encodeName(file("keys.key")) + "\r");
+    EXPECT_EQ(lines[3], "\xb9 Date: \t5/12/2026, 2:18:17am\r");
+    EXPECT_EQ(lines[6], "65_Send_Shift=Hello{[\xb9]}Bye\r");
+    EXPECT_EQ(lines[9], "66_Send=Gr\xfc\xdf" "e, caf\xe9\r");
+    EXPECT_EQ(lines[10], "");
+
+    // A table of other entries is replaced by the file's.
+    const QStringList before = table();
+    storeRecords({{"1_Command", "gone"}});
+    ASSERT_FALSE(importHotKeys(file("keys.key"), false, Moment).isError());
+    QStringList expected;
+    for (const HotKeyRecord& record : records)
+        expected.append(record.name + u'=' + record.data);
+    EXPECT_EQ(table().mid(0, 4), expected);
+    EXPECT_NE(table(), before);
+    QVariant header;
+    ReadSetting("HKLM", hotKeysKeyPath(), QString::fromUtf8("¹¹HotKeys"), "D", 0, header);
+    EXPECT_EQ(header.toInt(), -1);
+    EXPECT_EQ(table().last(), "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  9:50am "
+                              "(Imported from " +
+                                  file("keys.key") + " (5/12/2026, 2:18:17am))");
+
+    // Exporting what was imported gives the same entry lines.
+    ASSERT_FALSE(exportHotKeys(file("again.key"), false, Moment).isError());
+    EXPECT_TRUE(bytes.endsWith(readBytes(file("again.key"))));
+}
+
+TEST_F(HotKeyFileTest, TextsBeyondWindows1252AreWrittenInUtf8) {
+    storeRecords({{"69_Send", "€ 日本 🙂"}});
+    ASSERT_FALSE(exportHotKeys(file("u.key"), false, Moment).isError());
+    EXPECT_EQ(readBytes(file("u.key")), "\xEF\xBB\xBF" + QString("69_Send=€ 日本 🙂\r\n").toUtf8());
+    storeRecords({{"69_Send", "x"}});
+    ASSERT_FALSE(importHotKeys(file("u.key"), false, Moment).isError());
+    EXPECT_EQ(readHotKeyValue("69_Send"), "€ 日本 🙂");
+}
+
+TEST_F(HotKeyFileTest, HandWrittenWindows1252LinesAndTheAltKeep) {
+    writeBytes(file("hand.txt"), "\r\n  65_Send=Gr\xfc\xdf" "e{[\xb9]}caf\xe9  \r\n"
+                                 "66_Command\r\n67_Send=a=b\r\n=nameless\r\n\xb9 OS type: \tWindows_NT\r\n");
+    storeRecords({{"65_Send", "old"}, {"70_Command", "kept"}});
+    ASSERT_FALSE(importHotKeys(file("hand.txt"), true, Moment).isError());
+    EXPECT_EQ(table().mid(0, 4), QStringList({"65_Send=Grüße\r\ncafé", "70_Command=kept",
+                                              "66_Command=", "67_Send=a=b"}));
+    QVariant header;
+    ReadSetting("HKLM", hotKeysKeyPath(), QString::fromUtf8("¹¹OS¹type¹¹¹Windows¹NT"), "D", 0,
+                header);
+    EXPECT_EQ(header.toInt(), -1);
+
+    ASSERT_FALSE(importHotKeys(file("hand.txt"), false, Moment).isError());
+    EXPECT_EQ(readHotKeyValue("70_Command"), "");
+}
+
+TEST_F(HotKeyFileTest, FilesThatCannotBeHotKeyFilesLeaveTheTableAsItWas) {
+    storeRecords({{"65_Send", "Hello"}, {"112_Command", "gedit"}});
+    const QStringList before = table();
+    QDir().mkpath(file("folder.key"));
+    const std::pair<const char*, QByteArray> files[] = {
+        {"empty.key", ""},
+        {"blank.key", "  \r\n\r\n \t \n"},
+        {"control.key", "65_Send=a\x01z\r\n"},
+        {"nul.key", QByteArray("65_Send=a\0b\r\n", 13)},
+        {"long.key", "65_Send=" + QByteArray(100000, 'x') + "\r\n"},
+        {"longname.key", QByteArray(100000, 'y')},
+        {"binary.key", QByteArray::fromHex("00ff10fe80c3289fe2")}};
+    for (const auto& [name, bytes] : files) {
+        writeBytes(file(name), bytes);
+        EXPECT_TRUE(importHotKeys(file(name), false, Moment).isError()) << name;
+        EXPECT_EQ(table(), before) << name;
+    }
+    for (const char* name : {"folder.key", "missing.key"}) {
+        EXPECT_TRUE(importHotKeys(file(name), false, Moment).isError()) << name;
+        EXPECT_EQ(table(), before) << name;
+    }
+}
+
+TEST_F(HotKeyFileTest, MenuCommandsChooseTheFileAndReportErrors) {
+    storeRecords({{"65_Send", "Hello"}});
+    test::ModalAnswers answers;
+    answers.choose(file("chosen"));
+    exportHotKeysInteractive(nullptr);
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(answers.seen()[0].title, "Export hotkeys to file:");
+    EXPECT_TRUE(QRegularExpression("^PathwickList-HotKeys_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d$")
+                    .match(answers.seen()[0].proposedName)
+                    .hasMatch());
+    EXPECT_EQ(answers.seen()[0].nameFilters.first(), "Hotkey file (.key) (*.key)");
+    EXPECT_TRUE(readBytes(file("chosen.key")).endsWith("\r\n65_Send=Hello\r\n"));
+
+    // A missing file names its whole path; Alt held keeps the table.
+    answers.choose(file("missing.key")).press(QMessageBox::Retry).choose(file("chosen.key"));
+    fakes.keys->down.insert(18);
+    storeRecords({{"66_Send", "kept"}});
+    importHotKeysInteractive(nullptr);
+    EXPECT_EQ(answers.seen()[2].text, "Can't find file;\r\n" + file("missing.key"));
+    EXPECT_EQ(readHotKeyValue("66_Send"), "kept");
+
+    answers.press(QMessageBox::Ok);
+    EXPECT_FALSE(HotKeysFile(file("nowhere/x.key"), true, true, false));
+    EXPECT_EQ(answers.seen().last().title, "Pathwick - Hotkeys Save/Export error:");
+    EXPECT_TRUE(answers.seen().last().text.startsWith("Hot keys save/export error:\r\n\t"));
+    EXPECT_TRUE(answers.seen().last().text.endsWith("\r\n\tError number; 76"));
+    EXPECT_EQ(answers.unexpected(), 0);
+}
+
+} // namespace
+} // namespace pathwick::hotkeys
