@@ -1,6 +1,7 @@
 #include "hotkeys/HotKeyWindow.h"
 #include "common/Version.h"
 #include "hotkeys/HotKeyStore.h"
+#include "hotkeys/HotKeyWindowEntries.h"
 #include "hotkeys/HotKeyWindowShown.h"
 #include "hotkeys/RunAtLogin.h"
 #include "hotkeys/SendTest.h"
@@ -379,6 +380,23 @@ TEST_F(HotKeyWindowTest, WaylandSessionsAreToldWhatWorks) {
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
     EXPECT_TRUE(notice->text().contains("Wayland"));
+}
+
+TEST_F(HotKeyWindowTest, MainWindowEntriesOpenTheWindowAndTheFileDialogs) {
+    QWidget owner;
+    QAction settings, exportKeys, importKeys, onOff;
+    connectHotKeyWindowEntries({&importKeys, &exportKeys, &onOff, &settings}, &owner,
+                               {[this] { ++rebootRestarts; }, {}});
+    ModalAnswers answers;
+    answers.cancel().cancel().cancel();
+    for (QAction* entry : {&settings, &exportKeys, &importKeys})
+        entry->trigger();
+    ASSERT_EQ(answers.seen().size(), 3);
+    EXPECT_EQ(answers.seen()[0].title, "Global hot key settings:");
+    EXPECT_EQ(answers.seen()[1].title, "Export hotkeys to file:");
+    EXPECT_EQ(answers.seen()[2].title, "Import hotkeys from file:");
+    EXPECT_EQ(rebootRestarts, 1);
+    EXPECT_FALSE(hotKeyWindowShown());
 }
 
 } // namespace
