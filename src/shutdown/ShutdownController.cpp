@@ -10,6 +10,7 @@
 #include "shutdown/Clock.h"
 #include "shutdown/PendingShutdown.h"
 #include "shutdown/RebootSchedule.h"
+#include "shutdown/RebootScheduleWindow.h"
 #include "shutdown/ShutdownAtTimeWindow.h"
 #include "shutdown/ShutdownCommand.h"
 #include "shutdown/ShutdownCountdown.h"
@@ -342,6 +343,11 @@ void ShutdownController::runRequest(const QString& prepared, const QString& comm
     }
     if (!outcome.message.isEmpty())
         showMessage(widgets_.window, QMessageBox::Warning, outcome.titleSuffix, outcome.message);
+}
+
+void ShutdownController::showRebootSchedule(QWidget* owner) {
+    RebootScheduleWindow window(*services_.clock, [this] { StartRebootTimer(); }, owner);
+    window.exec();
 }
 
 void ShutdownController::StartRebootTimer() {

@@ -62,6 +62,8 @@ public:
     void SetShutdownMenus(bool enable, bool keepAbortSame);
     bool ReadShutdownReboot() const;
     void StartRebootTimer();
+    // The re-boot schedule window, modal over owner; saving it restarts the schedule.
+    void showRebootSchedule(QWidget* owner);
     // A "?HoursMinutes=" or "?DateTime=" request as the command line prepared it.
     void runRequest(const QString& prepared, const QString& commandLine);
     bool countdownRunning() const;

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 namespace pathwick {
 namespace {
@@ -189,9 +191,17 @@ TEST_F(ShutdownTest, RebootSchedule) {
     controller->StartRebootTimer(); // the schedule's shutdown stands
     EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3 - 10);
 
-    write(catalogue::RebootEveryHourIndex, qint16(0));
+    // Saving "Re-boot once only" in the schedule window aborts the schedule's shutdown.
     test::ModalAnswers answers;
-    controller->StartRebootTimer();
+    answers.handle([](QWidget* modal) {
+        modal->findChildren<QRadioButton*>("opt_RebootLength").first()->setChecked(true);
+        // Clicked from the event loop: the abort's notice opens inside the click.
+        QTimer::singleShot(0, modal->findChild<QPushButton*>("com_OK"), &QPushButton::click);
+    });
+    answers.press(QMessageBox::Ok);
+    controller->showRebootSchedule(&window);
+    EXPECT_EQ(answers.seen().size(), 2);
+    EXPECT_EQ(read(catalogue::RebootEveryHourIndex), 0);
     EXPECT_FALSE(controller->rebootStarted());
     EXPECT_FALSE(controller->countdownRunning());
 }
