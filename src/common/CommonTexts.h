@@ -69,6 +69,14 @@ inline constexpr auto RecordUnwritableBroken =
 inline constexpr auto RecordUnwritableLong =
     "Line %1 is longer than %2 characters, more than an import reads back; nothing was "
     "written.";
+// An entry refused where it is added.
+inline constexpr auto EntryControlCharacter =
+    "This path holds a line break or another control character (code %1), which a list entry "
+    "cannot hold.";
+inline constexpr auto EntryBrokenCharacter =
+    "This path holds a broken character (a lone UTF-16 surrogate).";
+inline constexpr auto EntryTooLong =
+    "This path is longer than %1 characters, more than a list file can hold.";
 
 // Importing a record file, and the questions of its dialogs (all with RecordNotFoundTitle).
 inline constexpr auto RecordImportedFrom = "Imported from %1 (%2)";

@@ -76,28 +76,59 @@ RecordFileError openError(const QString& path, bool forWriting) {
 
 // A line no stored value name may hold: a control character would break the store's
 // listings, a lone surrogate has no bytes in any file encoding, and a line longer than the
-// longest value name is not a record. The texts tell reading from writing.
-struct LineTexts {
+// longest value name is not a record.
+struct LineProblem {
+    enum Kind { None, Control, Broken, TooLong } kind = None;
+    int code = 0;
+};
+
+LineProblem findProblem(const QString& line) {
+    for (QChar c : line)
+        if (c.unicode() < 0x20 && c != u'\t')
+            return {LineProblem::Control, c.unicode()};
+    if (!QStringView(line).isValidUtf16())
+        return {LineProblem::Broken};
+    if (line.size() > MaxRecordLineLength)
+        return {LineProblem::TooLong};
+    return {};
+}
+
+// The texts tell reading, writing and adding apart; the first two name the line first.
+struct ProblemTexts {
     const char* control;
     const char* broken;
     const char* tooLong;
 };
-constexpr LineTexts ReadingTexts{texts::RecordControlCharacter, texts::RecordBrokenCharacter,
-                                 texts::RecordLongLine};
-constexpr LineTexts WritingTexts{texts::RecordUnwritableControl, texts::RecordUnwritableBroken,
-                                 texts::RecordUnwritableLong};
+constexpr ProblemTexts ReadingTexts{texts::RecordControlCharacter, texts::RecordBrokenCharacter,
+                                    texts::RecordLongLine};
+constexpr ProblemTexts WritingTexts{texts::RecordUnwritableControl,
+                                    texts::RecordUnwritableBroken, texts::RecordUnwritableLong};
+constexpr ProblemTexts AddingTexts{texts::EntryControlCharacter, texts::EntryBrokenCharacter,
+                                   texts::EntryTooLong};
 
-RecordFileError checkLine(const QString& line, qsizetype lineNumber, const LineTexts& says) {
-    for (QChar c : line) {
-        if (c.unicode() < 0x20 && c != u'\t')
-            return invalidFormat(text(says.control).arg(lineNumber).arg(c.unicode()));
+// lineNumber 0: no line to name.
+QString describe(const LineProblem& problem, const ProblemTexts& says, qsizetype lineNumber) {
+    const auto withLine = [&](const char* sentence) {
+        return lineNumber > 0 ? text(sentence).arg(lineNumber) : text(sentence);
+    };
+    switch (problem.kind) {
+    case LineProblem::Control:
+        return withLine(says.control).arg(problem.code);
+    case LineProblem::Broken:
+        return withLine(says.broken);
+    case LineProblem::TooLong:
+        return withLine(says.tooLong).arg(formatThousands(MaxRecordLineLength));
+    case LineProblem::None:
+        break;
     }
-    if (!QStringView(line).isValidUtf16())
-        return invalidFormat(text(says.broken).arg(lineNumber));
-    if (line.size() > MaxRecordLineLength)
-        return invalidFormat(
-            text(says.tooLong).arg(lineNumber).arg(formatThousands(MaxRecordLineLength)));
     return {};
+}
+
+RecordFileError checkLine(const QString& line, qsizetype lineNumber, const ProblemTexts& says) {
+    const LineProblem problem = findProblem(line);
+    if (problem.kind == LineProblem::None)
+        return {};
+    return invalidFormat(describe(problem, says, lineNumber));
 }
 
 } // namespace
@@ -131,6 +162,10 @@ QStringList recordFileHeader(const QString& secondLine, const QString& filePath,
             m + text(RecordHeaderDate).arg(formatNoteMoment(now)),
             m + text(RecordHeaderOsName).arg(OSName()),
             m + text(RecordHeaderOsType).arg(platform::environmentValue(text(OsVariable)))};
+}
+
+QString entryRefusal(const QString& entry) {
+    return describe(findProblem(entry), AddingTexts, 0);
 }
 
 QString entryRecordLine(const QString& entry) {

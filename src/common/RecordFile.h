@@ -44,6 +44,11 @@ QString SafeValueName(const QString& text, const QString& replacement);
 QStringList recordFileHeader(const QString& secondLine, const QString& filePath,
                              const QDateTime& now);
 
+// Why entry cannot be written to a record file and read back (a line break or another control
+// character, a lone surrogate, more than MaxRecordLineLength characters); "" when it can.
+// Such entries are refused where they are added.
+QString entryRefusal(const QString& entry);
+
 // An entry as its line: an entry that itself begins with the marker gets a second marker, so
 // that it is not read back as a header.
 QString entryRecordLine(const QString& entry);

@@ -2,6 +2,7 @@
 
 #include "common/MainWindowHost.h"
 #include "common/MessageBoxes.h"
+#include "common/RecordFile.h"
 #include "common/Twips.h"
 #include "dirlist/DirectoryInfo.h"
 #include "dirlist/DirectoryStore.h"
@@ -244,8 +245,18 @@ bool DirectoryListEditor::SaveStoredList(QComboBox* source) {
 
 void DirectoryListEditor::AllToList(const QString& NewPath) {
     const QString path = pathForList(NewPath);
-    if (!path.isEmpty())
+    if (!path.isEmpty() && !refusedAsEntry(path))
         combo_RegStored->addItem(path);
+}
+
+// An entry the list file could not carry back (a line break in a dropped folder's name, say)
+// is refused with a message where it is added.
+bool DirectoryListEditor::refusedAsEntry(const QString& path) {
+    const QString refusal = entryRefusal(path);
+    if (refusal.isEmpty())
+        return false;
+    showMessage(this, QMessageBox::Warning, text(InvalidPathTitle), refusal);
+    return true;
 }
 
 bool DirectoryListEditor::CheckEditedPath() {
@@ -306,6 +317,8 @@ void DirectoryListEditor::com_Add_Click() {
         showMessage(this, QMessageBox::Warning, text(NoPathTitle), text(NoPathToAdd));
         return;
     }
+    if (refusedAsEntry(path))
+        return;
     if (listHoldsPath(listItems(), path) &&
         showMessage(this, QMessageBox::Warning, text(PathExistsTitle), pathExistsText(path),
                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) != QMessageBox::Ok)
@@ -331,6 +344,8 @@ void DirectoryListEditor::com_Update_Click() {
     }
     const QString oldValue = combo_RegStored->itemText(index).trimmed();
     const QString newValue = txt_PathEdit->text().trimmed();
+    if (refusedAsEntry(newValue))
+        return;
     if (!newValue.isEmpty() && !CheckEditedPath() &&
         showMessage(this, QMessageBox::Warning, text(InvalidPathTitle), text(InvalidPathEntered),
                     QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) != QMessageBox::Ok)

@@ -50,6 +50,7 @@ public:
     void LoadStoredList(QComboBox* target = nullptr);
     bool SaveStoredList(QComboBox* source = nullptr);
     void AllToList(const QString& NewPath);
+    bool refusedAsEntry(const QString& path);
     // Whether the edited path, expanded, is a directory that can be opened.
     bool CheckEditedPath();
 

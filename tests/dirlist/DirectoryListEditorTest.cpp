@@ -2,6 +2,7 @@
 #include "support/ModalDialogs.h"
 
 #include "common/MainWindowHost.h"
+#include "common/RecordFile.h"
 #include "common/Twips.h"
 #include "dirlist/DirectoryListEditor.h"
 #include "dirlist/EditorDeveloperAids.h"
@@ -214,6 +215,35 @@ TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
     EXPECT_EQ(w.combo_RegStored->count(), 3);
     EXPECT_EQ(answers.unexpected(), 0);
     EXPECT_EQ(storedEntries(), QStringList({dir("Work")}));
+}
+
+// Such entries were stored and exported, and the import then read other entries back.
+TEST_F(OptionsWindowTest, EntriesAListFileCouldNotCarryAreRefusedWhereAdded) {
+    DirectoryListEditor& w = open({"/a"});
+    ModalAnswers answers;
+    answers.press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
+    w.txt_PathEdit->setText("/b\x01");
+    w.com_Add_Click();
+    w.txt_PathEdit->setText("/" + QString(MaxRecordLineLength, u'x'));
+    w.com_Update_Click();
+    ASSERT_TRUE(QDir().mkpath(dir("two\nlines")));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir("two\nlines"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+
+    const QList<SeenModal>& seen = answers.seen();
+    ASSERT_EQ(seen.size(), 3);
+    EXPECT_EQ(seen[0].title, "Pathwick - Invalid path.");
+    EXPECT_EQ(seen[0].text, "This path holds a line break or another control character (code "
+                            "1), which a list entry cannot hold.");
+    EXPECT_EQ(seen[1].text, "This path is longer than 16,383 characters, more than a list file "
+                            "can hold.");
+    EXPECT_TRUE(seen[2].text.contains("(code 10)"));
+    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a"}));
+    EXPECT_EQ(answers.unexpected(), 0);
 }
 
 TEST_F(OptionsWindowTest, UpdateRemovesOrReplacesTheSelectedEntry) {

@@ -119,6 +119,8 @@ TEST_F(ListFileTest, BadFilesAreRefusedAndTheStoredListStays) {
          "line 2 is longer than 16,383 characters, too long for an entry."},
         {"too long", QByteArray(MaxRecordLineLength + 1, 'a'),
          "line 1 is longer than 16,383 characters, too long for an entry."},
+        {"lone surrogate", QByteArray("\xFF\xFE/\0a\0\r\0\n\0/\0\x00\xD8x\0", 16),
+         "line 2 holds a broken character (a lone UTF-16 surrogate)."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -136,6 +138,29 @@ TEST_F(ListFileTest, BadFilesAreRefusedAndTheStoredListStays) {
     EXPECT_EQ(importDirectoryList(folders.home(), false, Moment).number, 75);
     EXPECT_EQ(exportDirectoryList(folders.home(), true, Moment).number, 75);
     EXPECT_EQ(storedEntries(), list);
+}
+
+// An entry beginning with the marker came back as a header value, and one beginning with
+// U+FEFF lost it and could then never be removed.
+TEST_F(ListFileTest, WhatTheExportWritesTheImportReadsBackOrTheExportRefuses) {
+    const QStringList list = {M + " odd", M, QChar(0xFEFF) + QString("/bom"), "/plain"};
+    store(list);
+    const QString path = file("round.dirl");
+    ASSERT_FALSE(exportDirectoryList(path, true, Moment).isError());
+    store({"/other"});
+    ASSERT_FALSE(importDirectoryList(path, false, Moment).isError());
+    EXPECT_EQ(storedEntries(), list);
+    EXPECT_EQ(headerNames().size(), 6);
+    store({});
+    EXPECT_EQ(storedEntries(), QStringList()) << "a save removes every imported entry";
+
+    store({"/short", QString(MaxRecordLineLength + 1, u'x')});
+    const RecordFileError error = exportDirectoryList(path, true, Moment);
+    EXPECT_EQ(error.number, 321);
+    EXPECT_EQ(error.description, "Line 8 is longer than 16,383 characters, more than an import "
+                                 "reads back; nothing was written.");
+    EXPECT_EQ(storedEntries().size(), 2);
+    EXPECT_TRUE(readBytes(path).contains("odd")) << "the earlier file stays";
 }
 
 } // namespace
