@@ -1,13 +1,16 @@
 // The opening run's own cost per entry: store listing, token expansion, classification and
-// the report, with the shell replaced by a recording fake so no process is started.
+// the report, with the shell replaced by a recording fake so no process is started; and a
+// run of 1,000 folders through the real launcher to an opener that only answers.
 #include "BenchSandbox.h"
 #include "dirlist/DirectoryStore.h"
 #include "dirlist/OpeningRun.h"
+#include "platform/Platform.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/StoreLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -59,10 +62,40 @@ void BM_OpeningRun(benchmark::State& state, const QString& drive) {
         tried, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// Every entry an existing folder, each one a process of the opener's.
+void BM_OpeningRunThroughLauncher(benchmark::State& state) {
+    QTemporaryDir scratch;
+    const QString opener = scratch.filePath("opener.sh");
+    QFile script(opener);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray previous = qgetenv("PATHWICK_OPENER");
+    qputenv("PATHWICK_OPENER", opener.toLocal8Bit());
+    platform::reset();
+    QStringList folders;
+    for (int i = 0; i < 1000; ++i) {
+        folders.append(scratch.filePath("d" + QString::number(i)));
+        QDir().mkpath(folders.constLast());
+    }
+    saveStoredEntries(folders, QDateTime::currentDateTime());
+    int opened = 0;
+    for (auto _ : state)
+        opened = runOpeningRun(QString()).opened;
+    state.counters["opened"] = opened;
+    if (previous.isNull())
+        qunsetenv("PATHWICK_OPENER");
+    else
+        qputenv("PATHWICK_OPENER", previous);
+    platform::reset();
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(BM_OpeningRun, all_drives, QString())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpeningRun, drive_root, QStringLiteral("/"))->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpeningRunThroughLauncher)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

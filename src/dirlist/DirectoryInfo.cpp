@@ -157,7 +157,11 @@ bool OpenDir(const QString& path, PathExpander& expander) {
     const QString realPath = expander.expand(entry);
     if (!directoryVerdict(realPath, trash).isOk)
         return false;
-    OpenWithShell(realPath, QString(), 0);
+    // The opener would read a folder named "-rf" as an option and "mailto:x" as an address:
+    // a folder of the working folder reaches it by its whole path. Shell places stay as they are.
+    const QFileInfo folder(realPath);
+    OpenWithShell(folder.isRelative() && folder.isDir() ? folder.absoluteFilePath() : realPath,
+                  QString(), 0);
     return true;
 }
 

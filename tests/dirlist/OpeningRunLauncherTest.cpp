@@ -1,6 +1,5 @@
 #include "DirListTestSupport.h"
 
-#include "common/ValueFormats.h"
 #include "dirlist/OpeningRun.h"
 #include "platform/Platform.h"
 
@@ -30,8 +29,10 @@ QStringList recordedTargets(const QString& recordFile, qsizetype expected) {
     return targets;
 }
 
-// From the store through the real launcher to the opener, here a recorder of the test's own.
-TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
+// From the store through the real launcher to the opener, here a recorder of the test's own:
+// every kind of entry, in store order. Relative entries reached the opener as given, where
+// "-rf" reads as an option and "mailto:x" as an address. (bench_opening_run times 1,000.)
+TEST(OpeningRunThroughTheLauncher, EveryKindOfEntryReachesTheOpenerInStoreOrder) {
     TempStore store;
     TempUserFolders folders;
     QTemporaryDir scratch;
@@ -44,35 +45,28 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
     ScopedEnvironment environment;
     environment.set("PATHWICK_OPENER", recorder.toLocal8Bit());
     platform::reset();
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(scratch.path()));
+    for (const char* name : {"d", "-rf", "--help", "mailto:x"})
+        ASSERT_TRUE(QDir().mkpath(scratch.filePath(name)));
+    ASSERT_TRUE(QDir().mkpath(folders.folder("Docs/t")) && QDir().mkpath(folders.folder("Table/s")));
+    ASSERT_TRUE(QFile(scratch.filePath("file")).open(QIODevice::WriteOnly));
 
     // Each entry with what the opener is to be given for it ("" for nothing).
-    using Planned = std::pair<QString, QString>;
-    QList<Planned> planned;
-    for (int i = 0; i < 1000; ++i) {
-        const QString n = QString::number(i);
-        const QString folder = scratch.filePath("d" + n);
-        const QString document = folders.folder("Docs") + "/t" + n;
-        const QString desktop = folders.folder("Table") + "/s" + n;
-        if (i == 100)
-            planned.append(Planned{":RecycleBin:", "trash:///"});
-        else if (i == 300)
-            planned.append(Planned{"C:\\$RECYCLE.BIN\\Recycle Bin", "trash:///"});
-        else if (i == 200)
-            planned.append(Planned{":Network:\\Anything", "network:///"});
-        else if (i % 5 == 0 && QDir().mkpath(folder))
-            planned.append(Planned{folder, folder});
-        else if (i % 5 == 1)
-            planned.append(Planned{scratch.filePath("missing" + n), ""});
-        else if (i % 10 == 2 && QDir().mkpath(document))
-            planned.append(Planned{":Documents:\\t" + n, document});
-        else if (i % 10 == 7)
-            planned.append(Planned{":Documents:\\t" + n, ""});
-        else if (i % 5 == 3 && QFile(folder).open(QIODevice::WriteOnly))
-            planned.append(Planned{folder, ""});
-        else if (QDir().mkpath(desktop))
-            planned.append(Planned{":desktop:\\s" + n + "\\", desktop});
-    }
-    ASSERT_EQ(planned.size(), 1000);
+    const std::pair<QString, QString> planned[] = {
+        {scratch.filePath("d"), scratch.filePath("d")},
+        {":RecycleBin:", "trash:///"},
+        {scratch.filePath("missing"), ""},
+        {"C:\\$RECYCLE.BIN\\Recycle Bin", "trash:///"},
+        {":Documents:\\t", folders.folder("Docs/t")},
+        {":Documents:\\none", ""},
+        {":Network:\\Anything", "network:///"},
+        {scratch.filePath("file"), ""},
+        {":desktop:\\s\\", folders.folder("Table/s")},
+        {"-rf", scratch.filePath("-rf")},
+        {"--help", scratch.filePath("--help")},
+        {"mailto:x", scratch.filePath("mailto:x")},
+    };
     QStringList entries;
     QStringList expectedTargets;
     QString expectedLines = "Opening:\r\n";
@@ -85,15 +79,14 @@ TEST(OpeningRunThroughTheLauncher, ThousandEntriesOpenInStoreOrder) {
     ASSERT_TRUE(saveStoredEntries(entries, Moment));
 
     const OpeningRunResult run = runOpeningRun("");
-    EXPECT_EQ(run.caption, "Can't open or find some directories:");
-    EXPECT_EQ(run.tried, 1000);
+    QDir::setCurrent(working);
+    EXPECT_EQ(run.tried, 12);
     EXPECT_EQ(run.opened, expectedTargets.size());
-    EXPECT_FALSE(run.allOpened);
-    EXPECT_EQ(run.text, "Failed to open " + formatThousands(1000 - expectedTargets.size()) +
-                            " out of 1,000 directories.\r\n"
-                            "Click on Menu - Settings to edit list of directories.\r\n\r\n" +
+    EXPECT_EQ(run.text, "Failed to open 3 out of 12 directories.\r\n"
+                        "Click on Menu - Settings to edit list of directories.\r\n\r\n" +
                             expectedLines);
-    EXPECT_EQ(recordedTargets(recordFile, expectedTargets.size()), expectedTargets);
+    EXPECT_EQ(recordedTargets(recordFile, expectedTargets.size()).join("\n").toStdString(),
+              expectedTargets.join("\n").toStdString());
     platform::reset();
 }
 
