@@ -2,6 +2,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
+#include "shutdown/WindowParts.h"
 #include "shutdown/RebootSchedule.h"
 #include "shutdown/ShutdownWindowRules.h"
 
@@ -16,19 +17,7 @@
 
 namespace pathwick {
 
-namespace {
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-void selectIfPresent(QComboBox* list, int index) {
-    if (index >= 0 && index < list->count())
-        list->setCurrentIndex(index);
-}
-
-} // namespace
+using namespace window_parts;
 
 RebootScheduleWindow::RebootScheduleWindow(const Clock& clock,
                                            std::function<void()> startRebootTimer,
@@ -74,17 +63,13 @@ RebootScheduleWindow::RebootScheduleWindow(const Clock& clock,
     lab_Warning_02->setWordWrap(true);
     com_OK = named(new QPushButton(QStringLiteral("&Ok")), "com_OK");
     com_Cancel = named(new QPushButton(QStringLiteral("&Cancel")), "com_Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(com_OK);
-    buttons->addWidget(com_Cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra_RebootTiming);
     layout->addLayout(timeRow);
     layout->addWidget(named(new QLabel(QStringLiteral("Note:")), "lab_Warning_01"));
     layout->addWidget(lab_Warning_02);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(com_OK, com_Cancel));
 
     connect(com_OK, &QPushButton::clicked, this, &RebootScheduleWindow::com_OK_Click);
     connect(com_Cancel, &QPushButton::clicked, this, &QDialog::reject);

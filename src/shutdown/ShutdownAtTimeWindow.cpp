@@ -2,6 +2,7 @@
 
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
+#include "shutdown/WindowParts.h"
 #include "shutdown/ShutdownWindowRules.h"
 
 #include <QComboBox>
@@ -15,14 +16,11 @@
 
 namespace pathwick {
 
+using namespace window_parts;
+
 namespace {
 
 constexpr auto NotSelected = " a&t [Select date/time]";
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -53,13 +51,9 @@ ShutdownAtTimeWindow::ShutdownAtTimeWindow(const Clock& clock, QWidget* parent)
     grid->addWidget(combo_ShutdownMinutes, 1, 2);
     grid->addWidget(combo_ShutdownAmPm, 1, 3);
     grid->addWidget(lab_Info, 2, 0, 1, 4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(com_OK);
-    buttons->addWidget(com_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra_ShutdownTimeFrame);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(com_OK, com_Cancel));
 
     for (QComboBox* list : {combo_ShutdownDate, combo_ShutdownHours, combo_ShutdownMinutes,
                             combo_ShutdownAmPm})

@@ -4,6 +4,7 @@
 #include "common/ValueFormats.h"
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
+#include "shutdown/WindowParts.h"
 #include "shutdown/ShutdownWindowRules.h"
 
 #include <QButtonGroup>
@@ -20,15 +21,12 @@
 
 namespace pathwick {
 
+using namespace window_parts;
+
 namespace {
 
 constexpr int MaxStoredHours = 20 * 24 + 23;
 const QColor RebootRed(255, 0, 0);
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QGroupBox* frame(const char* caption, const char* name) {
     return named(new QGroupBox(QString::fromLatin1(caption)), name);
@@ -52,12 +50,6 @@ void setForeground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     widget->setPalette(palette);
-}
-
-// Selects an entry, leaving the list where it was when the entry does not exist.
-void selectIfPresent(QComboBox* list, qint64 index) {
-    if (index >= 0 && index < list->count())
-        list->setCurrentIndex(int(index));
 }
 
 } // namespace
@@ -128,16 +120,12 @@ ShutdownOptionsWindow::ShutdownOptionsWindow(const Clock& clock, QWidget* parent
 
     com_OK = named(new QPushButton(QStringLiteral("&Save settings")), "com_OK");
     com_Cancel = named(new QPushButton(QStringLiteral("&Cancel")), "com_Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(com_OK);
-    buttons->addWidget(com_Cancel);
 
     auto* layout = new QVBoxLayout(this);
     for (QGroupBox* each : {fra_ForcedShutdown, fra_ShitdownReboot, fra_TimerUsing,
                             fra_UserTimeValue, fra_12or24})
         layout->addWidget(each);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(com_OK, com_Cancel));
 
     Combo_ShutdownUserTimeDays->addItems(userTimeDayEntries());
     Combo_ShutdownUserTimeHours->addItems(userTimeHourEntries());
