@@ -23,8 +23,9 @@ QFileInfo executableFile() {
 } // namespace
 
 QString VersionText() {
-    return QString::number(VersionMajor) + '.' + formatMinDigits(VersionMinor, 2) + '.' +
-           formatMinDigits(VersionRevision, 4);
+    return QString::number(PATHWICK_VERSION_MAJOR) + '.' +
+           formatMinDigits(PATHWICK_VERSION_MINOR, 2) + '.' +
+           formatMinDigits(PATHWICK_VERSION_PATCH, 4);
 }
 
 QString VersionCaption() {

@@ -4,11 +4,8 @@
 
 namespace pathwick {
 
-inline constexpr int VersionMajor = 0;
-inline constexpr int VersionMinor = 1;
-inline constexpr int VersionRevision = 16;
-
-// "0.01.0016": minor "##00", revision "##0000".
+// The project's version (CMakeLists.txt, the one place it is defined) as "0.01.0016": minor
+// "##00", revision "##0000".
 QString VersionText();
 // "Pathwick - version 0.01.0016", the main window's caption.
 QString VersionCaption();

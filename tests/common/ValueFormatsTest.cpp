@@ -60,6 +60,9 @@ TEST(ValueFormats, NamesFollowTheLocale) {
 TEST(Version, TextsAndFoldersOfThisProgram) {
     EXPECT_EQ(VersionCaption(), "Pathwick - version 0.01.0016");
     EXPECT_EQ(getAppDate(), "30/03/2025 -  9:50am");
+    EXPECT_EQ(SavedWithStamp("Settings at 5/12/2026, 2:18:17am"),
+              "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  9:50am (Settings at "
+              "5/12/2026, 2:18:17am)");
     const QFileInfo self(QCoreApplication::applicationFilePath());
     EXPECT_EQ(ExecutableName(), self.fileName());
     EXPECT_EQ(ProgramFolder(), self.absolutePath());

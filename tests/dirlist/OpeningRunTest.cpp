@@ -1,4 +1,5 @@
 #include "DirListTestSupport.h"
+#include "common/Version.h"
 
 #include "dirlist/OpeningRun.h"
 
@@ -34,16 +35,16 @@ TEST_F(OpeningRunTest, ADriveTriesOnlyItsOwnEntriesAndTheRunGoesOnPastFailures) 
 
 TEST_F(OpeningRunTest, AllOpenedOrNothingListedGivesTheVersionCaption) {
     const OpeningRunResult empty = runOpeningRun("");
-    EXPECT_EQ(empty.caption, "Pathwick - version 0.01.0016");
+    EXPECT_EQ(empty.caption, VersionCaption());
     EXPECT_EQ(empty.text, "Opening:\r\n");
     EXPECT_EQ(empty.tried, 0);
 
     store({work, ":Documents:\\Letters"});
     const OpeningRunResult run = runOpeningRun("");
-    EXPECT_EQ(run.caption, "Pathwick - version 0.01.0016");
+    EXPECT_EQ(run.caption, VersionCaption());
     EXPECT_EQ(run.text,
               "Opening:\r\nOpened dir; \t" + work + "\r\nOpened dir; \t:Documents:\\Letters\r\n");
-    EXPECT_EQ(runOpeningRun("/media/E").caption, "Pathwick - version 0.01.0016");
+    EXPECT_EQ(runOpeningRun("/media/E").caption, VersionCaption());
     EXPECT_EQ(fakes.shell->targets(), QStringList({work, letters}));
 }
 

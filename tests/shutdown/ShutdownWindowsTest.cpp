@@ -1,4 +1,5 @@
 #include "FakeClock.h"
+#include "common/Version.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
 #include "shutdown/RebootScheduleWindow.h"
@@ -111,15 +112,15 @@ TEST_F(ShutdownWindowTest, OptionsLoadTheStoreAndKeepTheirRules) {
     EXPECT_FALSE(beep->isChecked());
     EXPECT_FALSE(beep->isEnabled());
     child<QCheckBox>(*window, "chk_ShutdownAndReboot")->setChecked(true);
-    EXPECT_EQ(child<QCheckBox>(*window, "chk_ShutdownAndReboot")->palette().color(QPalette::ButtonText),
-              QColor(255, 0, 0));
+    EXPECT_EQ(
+        child<QCheckBox>(*window, "chk_ShutdownAndReboot")->palette().color(QPalette::ButtonText),
+        QColor(255, 0, 0));
     child<QPushButton>(*window, "com_OK")->click();
     EXPECT_EQ(read(catalogue::UserShutdownTimeHours), 50);
     EXPECT_FALSE(read(catalogue::ThisAppControlsShutdown));
     EXPECT_TRUE(read(catalogue::ShutdownReboot));
     EXPECT_TRUE(read(catalogue::BeepAtLastMinute)); // the remembered choice, not the unticked box
-    EXPECT_EQ(read(catalogue::SaveStamp), "Saved with; Pathwick, version 0.01.0016, 30/03/2025 -  "
-                                          "9:50am (Shutdown options 5/12/2026, 9:00:00pm)");
+    EXPECT_EQ(read(catalogue::SaveStamp), SavedWithStamp("Shutdown options 5/12/2026, 9:00:00pm"));
 
     // The longest user time, and the beep coming back with the program's own timer.
     window = std::make_unique<ShutdownOptionsWindow>(clock);
@@ -143,7 +144,8 @@ TEST_F(ShutdownWindowTest, RebootScheduleExplainsAndSaves) {
     EXPECT_EQ(window.windowTitle(), "Bootup time:   (Every 6 hours)");
     EXPECT_EQ(child<QComboBox>(window, "combo_Hours")->currentText(), "  3");
     EXPECT_TRUE(child<QComboBox>(window, "combo_Hours")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(window, "lab_Warning_02")->text().endsWith("Next re-boot at; 9:00pm"));
+    EXPECT_TRUE(
+        child<QLabel>(window, "lab_Warning_02")->text().endsWith("Next re-boot at; 9:00pm"));
 
     child<QRadioButton>(window, "opt_RebootLength", 0)->setChecked(true);
     EXPECT_FALSE(child<QComboBox>(window, "combo_Hours")->isEnabled());
