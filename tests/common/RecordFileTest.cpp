@@ -7,7 +7,7 @@ namespace {
 
 TEST(RecordFile, ReadsWindows1252AndUtf8AndUtf16) {
     const std::pair<QByteArray, QString> cases[] = {
-        // The Windows program's bytes: marker 0xB9, e acute 0xE9, euro 0x80; invalid as UTF-8.
+        // Windows-1252 bytes: marker 0xB9, e acute 0xE9, euro 0x80; invalid as UTF-8.
         {"\xB9 Caf\xE9 \x80", "\u00b9 Caf\u00e9 \u20ac"},
         // Valid UTF-8 is UTF-8, with or without a mark.
         {QString("\u00b9 Caf\u00e9").toUtf8(), "\u00b9 Caf\u00e9"},
