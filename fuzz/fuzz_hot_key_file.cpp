@@ -108,6 +108,8 @@ void checkTable(FuzzedDataProvider& input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The scratch store first: every table below is read and written there.
+    scratch();
     checkFileBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     FuzzedDataProvider input(data, size);
     checkTable(input);
