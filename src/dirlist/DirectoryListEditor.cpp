@@ -4,6 +4,7 @@
 #include "common/MessageBoxes.h"
 #include "common/RecordFile.h"
 #include "common/Twips.h"
+#include "common/WindowControls.h"
 #include "dirlist/DirectoryInfo.h"
 #include "dirlist/DirectoryStore.h"
 #include "dirlist/DropCheck.h"
@@ -27,7 +28,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace pathwick {
@@ -43,38 +43,6 @@ constexpr int PauseKey = 19;
 
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(text(caption), parent);
-    button->setObjectName(text(name));
-    // Enter in the text box must not press a button.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(text(caption), parent);
-    label->setObjectName(text(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QAction* makeAction(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(text(caption));
-    action->setObjectName(text(name));
-    return action;
-}
-
-// The local folders and files of a drop; nothing for drops that carry no file list.
-QStringList droppedPaths(const QMimeData* data) {
-    QStringList paths;
-    if (data == nullptr)
-        return paths;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    return paths;
 }
 
 } // namespace
@@ -449,17 +417,17 @@ void DirectoryListEditor::showListing(const char* title, const QString& listing)
 }
 
 void DirectoryListEditor::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedPaths(event->mimeData()).isEmpty())
+    if (!droppedLocalPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void DirectoryListEditor::dragMoveEvent(QDragMoveEvent* event) {
-    if (!droppedPaths(event->mimeData()).isEmpty())
+    if (!droppedLocalPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void DirectoryListEditor::dropEvent(QDropEvent* event) {
-    const QStringList paths = droppedPaths(event->mimeData());
+    const QStringList paths = droppedLocalPaths(event->mimeData());
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();

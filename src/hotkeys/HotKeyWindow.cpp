@@ -5,6 +5,7 @@
 #include "common/ShellServices.h"
 #include "common/SoundServices.h"
 #include "common/StringServices.h"
+#include "common/WindowControls.h"
 #include "hotkeys/HotKeyDrop.h"
 #include "hotkeys/HotKeyMessages.h"
 #include "hotkeys/HotKeyStore.h"
@@ -42,7 +43,6 @@
 #include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace pathwick::hotkeys {
@@ -66,31 +66,10 @@ QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(text(caption), parent);
-    button->setObjectName(text(name));
-    // Enter in a text box must not press a button.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(text(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(text(name));
     return box;
-}
-
-QAction* makeAction(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(text(name));
-    return action;
 }
 
 QTimer* makeTimer(QObject* parent, const char* name, int interval, bool singleShot) {
@@ -99,17 +78,6 @@ QTimer* makeTimer(QObject* parent, const char* name, int interval, bool singleSh
     timer->setInterval(interval);
     timer->setSingleShot(singleShot);
     return timer;
-}
-
-// The local files of a drop; none for drops that carry no file list.
-QStringList droppedPaths(const QMimeData* data) {
-    QStringList paths;
-    if (data == nullptr)
-        return paths;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    return paths;
 }
 
 } // namespace
@@ -591,7 +559,7 @@ bool HotKeyWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((commandTarget || sendTarget) && type == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
         drop->acceptProposedAction();
-        dropOnBox(sendTarget ? SendIndex : CommandIndex, droppedPaths(drop->mimeData()));
+        dropOnBox(sendTarget ? SendIndex : CommandIndex, droppedLocalPaths(drop->mimeData()));
         return true;
     }
     return QDialog::eventFilter(watched, event);
