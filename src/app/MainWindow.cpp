@@ -16,6 +16,7 @@
 #include "dirlist/Drives.h"
 #include "dirlist/ListFileCommands.h"
 #include "dirlist/OpeningRun.h"
+#include "hotkeys/HotKeyWindowEntries.h"
 #include "settings/ProgramSettings.h"
 #include "settings/StoreLocation.h"
 #include "shutdown/ShutdownController.h"
@@ -83,6 +84,10 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         {menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning, [this] { refillDisplayInfo(); }},
         {}, this);
     addJob(shutdown_);
+    hotkeys::connectHotKeyWindowEntries(
+        menu_.hotKeys, this,
+        {[this] { shutdown_->StartRebootTimer(); },
+         [this](QWidget* owner) { shutdown_->showRebootSchedule(owner); }});
     load();
 }
 
