@@ -32,11 +32,6 @@ TEST_F(DirectoryStoreTest, SaveKeepsOrderTrimsAndDropsBlankItemsAndDuplicates) {
 
     store({"/z", "C:\\B", "/a"});
     EXPECT_EQ(storedEntries(), QStringList({"/z", "C:\\B", "/a"}));
-
-    environment.set("OS", "Windows_NT");
-    fakes.system->host = "OFFICEPC";
-    EXPECT_EQ(entryNote(QDateTime(QDate(2026, 1, 2), QTime(13, 5, 9))),
-              "2/01/2026, 1:05:09pm - OFFICEPC (Windows_NT)");
 }
 
 TEST_F(DirectoryStoreTest, OnlyStringValuesWithANonBlankNameAreEntriesAndOthersSurviveASave) {
