@@ -77,6 +77,7 @@ ShutdownController::ShutdownController(ShutdownWidgets widgets, ShutdownServices
     connect(countdown_, &ShutdownCountdown::finished, this, &ShutdownController::launchAtTheEnd);
     connectMenu();
     ShutdownTimeText = NoShutdownTime;
+    listWrapMode_ = widgets_.displayInfo->lineWrapMode();
 }
 
 ShutdownController::~ShutdownController() = default;
@@ -247,6 +248,8 @@ void ShutdownController::showLastMinute() {
     palette.setColor(QPalette::Base, LastMinuteBack);
     info->setPalette(palette);
     info->setFont(QFont(LastMinuteFont, LastMinuteFontSize));
+    // The warning wraps to the box, whatever the list lines do.
+    info->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     info->setPlainText(QString(LastMinuteText).remove('\r'));
     if (read(catalogue::BeepAtLastMinute))
         PlayWAV(AlarmSound, false, true);
@@ -271,6 +274,7 @@ void ShutdownController::returnToIdle() {
     widgets_.window->showNormal();
     widgets_.displayInfo->setPalette(QPalette());
     widgets_.displayInfo->setFont(QFont());
+    widgets_.displayInfo->setLineWrapMode(QPlainTextEdit::LineWrapMode(listWrapMode_));
     if (widgets_.refillDisplayInfo)
         widgets_.refillDisplayInfo();
 }

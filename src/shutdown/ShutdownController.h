@@ -94,6 +94,7 @@ private:
     bool ForcedShutdown = true;
     QString ShutdownTimeText;
     bool RebootStarted = false;
+    int listWrapMode_ = 0; // how the information box wraps its list lines
 };
 
 } // namespace pathwick

@@ -32,6 +32,7 @@ TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
     EXPECT_TRUE(widgets.displayInfo->toPlainText().startsWith("Shutting down this computer."));
     EXPECT_EQ(widgets.displayInfo->palette().color(QPalette::Base), QColor(255, 127, 127));
     EXPECT_EQ(widgets.displayInfo->font().pointSize(), 24);
+    EXPECT_EQ(widgets.displayInfo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(command->calls.size(), 1);
 
     tickMinutes(1);
@@ -40,6 +41,7 @@ TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
     EXPECT_FALSE(widgets.warningPicture->isVisible());
     EXPECT_FALSE(widgets.menu.display->isVisible());
     EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(widgets.displayInfo->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(controller->shutdownTimeText(), "--:--");
     EXPECT_GE(refills, 1);
 }

@@ -63,6 +63,7 @@ protected:
         QApplication::setQuitOnLastWindowClosed(false);
         widgets.window = &window;
         widgets.displayInfo = new QPlainTextEdit(&window);
+        widgets.displayInfo->setLineWrapMode(QPlainTextEdit::NoWrap); // as the list has it
         window.setCentralWidget(widgets.displayInfo);
         widgets.warningPicture = new QWidget(&window);
         widgets.warningPicture->hide();
