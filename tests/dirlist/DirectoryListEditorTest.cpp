@@ -41,9 +41,9 @@ QStringList items(const QComboBox* combo) {
 }
 
 // The folders Work and Other and the file notes.txt lie in the test's home.
-class OptionsWindowTest : public DirListTest {
+class DirectoryListEditorTest : public DirListTest {
 protected:
-    OptionsWindowTest() {
+    DirectoryListEditorTest() {
         QDir().mkpath(dir("Work"));
         QDir().mkpath(dir("Other"));
         QFile(dir("notes.txt")).open(QIODevice::WriteOnly);
@@ -59,103 +59,83 @@ protected:
     }
     QString dir(const char* name) const { return folders.home() + u'/' + QLatin1String(name); }
 
+    // The controls, found by their design names.
+    QComboBox* combo() const { return window->findChild<QComboBox*>("combo_RegStored"); }
+    QLineEdit* edit() const { return window->findChild<QLineEdit*>("txt_PathEdit"); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+    QMenu* hiddenMenu() const { return window->findChild<QMenu*>("menu_HiddenInOptions"); }
+    // Runs a button's or the timer's handler also while the edit rules have the button
+    // disabled, as a key or a late click can.
+    void run(const char* handler) const { QMetaObject::invokeMethod(window.get(), handler); }
+
     FakeHost host;
     std::unique_ptr<DirectoryListEditor> window;
 };
 
-TEST_F(OptionsWindowTest, ControlsMenuAndTimerAsDesigned) {
-    DirectoryListEditor& w = open({});
-    EXPECT_EQ(w.windowTitle(), "Pathwick Options:");
-    const std::pair<const char*, QString> texts[] = {
-        {"com_CheckPath", "&Check directory path"},
-        {"com_OpenDir", "&Open directory"},
-        {"com_Add", "&Add path"},
-        {"com_Update", "&Update path"},
-        {"com_ResetValues", "&Reload values, keep window open"},
-        {"com_SaveValues", "&Save valies and close window"},
-        {"com_Abort", "&Close window, don't update values"},
-        {"lab_CanDragDrop", "You can also add a directory, by draging it here."},
-        {"lab_HowToDel", "To delete record, delete all text and click on &Update path."},
-    };
-    for (const auto& [name, text] : texts) {
-        const QObject* control = w.findChild<QObject*>(name);
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->property("text").toString(), text) << name;
-    }
-    EXPECT_TRUE(w.tim_CheckComboList->isActive());
-
-    QStringList captions;
-    for (const QAction* action : w.menu_HiddenInOptions->actions())
-        captions.append(action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(captions,
-              QStringList({"Show &hidden menu", "Test mode (Display hotkey msg)", "-",
-                           "Set my default Pathwick values", "Set my small Pathwick values",
-                           "Show Pathwick combo list", "Show Pathwick registery values"}));
-    EXPECT_EQ(w.menu_HiddenInOptions->defaultAction(), w.menu_TEMP_SetMyValues);
-}
-
-TEST_F(OptionsWindowTest, OpeningLoadsTheListAndOffersTheCommandLinePath) {
+TEST_F(DirectoryListEditorTest, OpeningLoadsTheListAndOffersTheCommandLinePath) {
     host.command = "  \"" + dir("Work") + "/\"  ";
     DirectoryListEditor& w = open({"/a", "  ", "/b"});
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/b", dir("Work")}));
-    EXPECT_EQ(w.combo_RegStored->currentIndex(), 2);
-    EXPECT_EQ(w.txt_PathEdit->text(), dir("Work"));
+    EXPECT_EQ(items(combo()), QStringList({"/a", "/b", dir("Work")}));
+    EXPECT_EQ(combo()->currentIndex(), 2);
+    EXPECT_EQ(edit()->text(), dir("Work"));
     // Offered, not stored.
     EXPECT_EQ(storedEntries(), QStringList({"/a", "/b"}));
+    EXPECT_TRUE(w.findChild<QTimer*>("tim_CheckComboList")->isActive());
 
     // Choosing an entry puts it in the text box; reload brings back the stored list.
-    w.combo_RegStored->setCurrentIndex(0);
-    EXPECT_EQ(w.txt_PathEdit->text(), "/a");
-    w.com_ResetValues->click();
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/b"}));
+    combo()->setCurrentIndex(0);
+    EXPECT_EQ(edit()->text(), "/a");
+    button("com_ResetValues")->click();
+    EXPECT_EQ(items(combo()), QStringList({"/a", "/b"}));
 }
 
-TEST_F(OptionsWindowTest, EnterAndLineBreaksLeaveTheTextAndCaret) {
+TEST_F(DirectoryListEditorTest, EnterAndLineBreaksLeaveTheTextAndCaret) {
     DirectoryListEditor& w = open({});
     ModalAnswers answers;
-    w.txt_PathEdit->setText("C:\\Work");
-    w.txt_PathEdit->setCursorPosition(7);
-    QTest::keyClick(w.txt_PathEdit, Qt::Key_Return);
-    QTest::keyClick(w.txt_PathEdit, Qt::Key_Enter);
-    EXPECT_EQ(w.txt_PathEdit->text(), "C:\\Work");
-    EXPECT_EQ(w.txt_PathEdit->cursorPosition(), 7);
+    edit()->setText("C:\\Work");
+    edit()->setCursorPosition(7);
+    QTest::keyClick(edit(), Qt::Key_Return);
+    QTest::keyClick(edit(), Qt::Key_Enter);
+    EXPECT_EQ(edit()->text(), "C:\\Work");
+    EXPECT_EQ(edit()->cursorPosition(), 7);
     EXPECT_TRUE(w.isVisible());
 
     // A pasted line break goes; the caret stays after what was before it.
-    w.txt_PathEdit->setCursorPosition(3);
-    w.txt_PathEdit->insert("x\ny");
-    EXPECT_EQ(w.txt_PathEdit->text(), "C:\\xyWork");
-    EXPECT_EQ(w.txt_PathEdit->cursorPosition(), 5);
+    edit()->setCursorPosition(3);
+    edit()->insert("x\ny");
+    EXPECT_EQ(edit()->text(), "C:\\xyWork");
+    EXPECT_EQ(edit()->cursorPosition(), 5);
     QTest::qWait(20);
     EXPECT_TRUE(answers.seen().isEmpty());
 }
 
-TEST_F(OptionsWindowTest, ButtonsFollowTheEditTextAndCheckAndOpenReport) {
-    DirectoryListEditor& w = open({dir("Work")});
+TEST_F(DirectoryListEditorTest, ButtonsFollowTheEditTextAndCheckAndOpenReport) {
+    open({dir("Work")});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
-    const auto enabled = [&w] {
-        return QList<bool>({w.com_CheckPath->isEnabled(), w.com_Add->isEnabled(),
-                            w.com_OpenDir->isEnabled(), w.com_Update->isEnabled()});
+    const auto enabled = [&] {
+        return QList<bool>({button("com_CheckPath")->isEnabled(), button("com_Add")->isEnabled(),
+                            button("com_OpenDir")->isEnabled(), button("com_Update")->isEnabled()});
     };
     // Check, Add, Open, Update.
     EXPECT_EQ(enabled(), QList<bool>({true, false, true, false}));
     answers.press(QMessageBox::Ok);
-    w.com_CheckPath->click();
+    button("com_CheckPath")->click();
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen[0].title, "Pathwick - Directory check.");
     EXPECT_EQ(seen[0].icon, QMessageBox::Information);
     EXPECT_EQ(seen[0].text, "Valid normal directory, can open.\r\n\r\nDirectory; Work");
-    w.com_OpenDir->click();
+    button("com_OpenDir")->click();
     EXPECT_EQ(fakes.shell->targets(), QStringList({dir("Work")}));
 
-    w.txt_PathEdit->setText(dir("notes.txt"));
+    edit()->setText(dir("notes.txt"));
     EXPECT_EQ(enabled(), QList<bool>({true, true, false, false}));
-    w.tim_CheckComboList_Timer();
+    run("tim_CheckComboList_Timer");
     EXPECT_EQ(enabled(), QList<bool>({true, true, false, true}));
     answers.press(QMessageBox::Ok).press(QMessageBox::Ok);
-    w.com_CheckPath_Click();
-    w.com_OpenDir_Click();
+    run("com_CheckPath_Click");
+    run("com_OpenDir_Click");
     ASSERT_EQ(seen.size(), 3);
     EXPECT_EQ(seen[1].icon, QMessageBox::Warning);
     EXPECT_EQ(seen[2].title, "Pathwick - Can't open.");
@@ -163,21 +143,21 @@ TEST_F(OptionsWindowTest, ButtonsFollowTheEditTextAndCheckAndOpenReport) {
                             "Can't open and display\r\nnotes.txt");
     EXPECT_EQ(fakes.shell->calls.size(), 1);
 
-    w.txt_PathEdit->setText("   ");
+    edit()->setText("   ");
     EXPECT_EQ(enabled(), QList<bool>({false, false, false, true}));
     // The list's text again, spaces aside: nothing to add or update.
-    w.txt_PathEdit->setText(" " + dir("Work") + " ");
+    edit()->setText(" " + dir("Work") + " ");
     EXPECT_EQ(enabled(), QList<bool>({true, false, true, false}));
     EXPECT_EQ(answers.unexpected(), 0);
 }
 
-TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
-    DirectoryListEditor& w = open({dir("Work")});
+TEST_F(DirectoryListEditorTest, AddAsksAboutDuplicatesAndMissingPaths) {
+    open({dir("Work")});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
-    const auto add = [&w](const QString& text) {
-        w.txt_PathEdit->setText(text);
-        w.com_Add_Click();
+    const auto add = [&](const QString& text) {
+        edit()->setText(text);
+        run("com_Add_Click");
     };
     // The same folder again: OK adds it (it exists, so nothing more is asked).
     answers.press(QMessageBox::Ok);
@@ -189,8 +169,8 @@ TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
     EXPECT_EQ(seen[0].icon, QMessageBox::Warning);
     EXPECT_EQ(seen[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(seen[0].defaultButton, QMessageBox::Cancel);
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({dir("Work"), dir("Work")}));
-    EXPECT_EQ(w.combo_RegStored->currentIndex(), 1);
+    EXPECT_EQ(items(combo()), QStringList({dir("Work"), dir("Work")}));
+    EXPECT_EQ(combo()->currentIndex(), 1);
 
     // Another letter case: a duplicate, and here a path that does not exist; Yes adds it.
     answers.press(QMessageBox::Ok).press(QMessageBox::Yes);
@@ -201,8 +181,8 @@ TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
                             "error.\r\n\r\nDo you want to add WORK to the list?");
     EXPECT_EQ(seen[2].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(seen[2].defaultButton, QMessageBox::No);
-    EXPECT_EQ(w.combo_RegStored->count(), 3);
-    EXPECT_EQ(w.combo_RegStored->currentText(), dir("Work").toUpper());
+    EXPECT_EQ(combo()->count(), 3);
+    EXPECT_EQ(combo()->currentText(), dir("Work").toUpper());
 
     // Cancel and No add nothing, nor does an empty text.
     answers.press(QMessageBox::Cancel).press(QMessageBox::No).press(QMessageBox::Ok);
@@ -212,20 +192,20 @@ TEST_F(OptionsWindowTest, AddAsksAboutDuplicatesAndMissingPaths) {
     ASSERT_EQ(seen.size(), 6);
     EXPECT_EQ(seen[5].title, "Pathwick - No path.");
     EXPECT_TRUE(seen[5].text.startsWith("Can't add a directory path without a path.\r\n\r\n"));
-    EXPECT_EQ(w.combo_RegStored->count(), 3);
+    EXPECT_EQ(combo()->count(), 3);
     EXPECT_EQ(answers.unexpected(), 0);
     EXPECT_EQ(storedEntries(), QStringList({dir("Work")}));
 }
 
 // Such entries were stored and exported, and the import then read other entries back.
-TEST_F(OptionsWindowTest, EntriesAListFileCouldNotCarryAreRefusedWhereAdded) {
+TEST_F(DirectoryListEditorTest, EntriesAListFileCouldNotCarryAreRefusedWhereAdded) {
     DirectoryListEditor& w = open({"/a"});
     ModalAnswers answers;
     answers.press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
-    w.txt_PathEdit->setText("/b\x01");
-    w.com_Add_Click();
-    w.txt_PathEdit->setText("/" + QString(MaxRecordLineLength, u'x'));
-    w.com_Update_Click();
+    edit()->setText("/b\x01");
+    run("com_Add_Click");
+    edit()->setText("/" + QString(MaxRecordLineLength, u'x'));
+    run("com_Update_Click");
     ASSERT_TRUE(QDir().mkpath(dir("two\nlines")));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(dir("two\nlines"))});
@@ -242,20 +222,20 @@ TEST_F(OptionsWindowTest, EntriesAListFileCouldNotCarryAreRefusedWhereAdded) {
     EXPECT_EQ(seen[1].text, "This path is longer than 16,383 characters, more than a list file "
                             "can hold.");
     EXPECT_TRUE(seen[2].text.contains("(code 10)"));
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a"}));
+    EXPECT_EQ(items(combo()), QStringList({"/a"}));
     EXPECT_EQ(answers.unexpected(), 0);
 }
 
-TEST_F(OptionsWindowTest, UpdateRemovesOrReplacesTheSelectedEntry) {
-    DirectoryListEditor& w = open({"/a", dir("Work"), "/c"});
+TEST_F(DirectoryListEditorTest, UpdateRemovesOrReplacesTheSelectedEntry) {
+    open({"/a", dir("Work"), "/c"});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
-    w.combo_RegStored->setCurrentIndex(1);
+    combo()->setCurrentIndex(1);
     answers.press(QMessageBox::Ok);
-    w.txt_PathEdit->setText(" " + dir("Other") + " ");
-    w.com_Update_Click();
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", dir("Other"), "/c"}));
-    EXPECT_EQ(w.combo_RegStored->currentIndex(), 1);
+    edit()->setText(" " + dir("Other") + " ");
+    run("com_Update_Click");
+    EXPECT_EQ(items(combo()), QStringList({"/a", dir("Other"), "/c"}));
+    EXPECT_EQ(combo()->currentIndex(), 1);
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen[0].title, "Pathwick - Record updated.");
     EXPECT_EQ(seen[0].icon, QMessageBox::Information);
@@ -264,36 +244,36 @@ TEST_F(OptionsWindowTest, UpdateRemovesOrReplacesTheSelectedEntry) {
 
     // A path that is not a directory asks first; Cancel keeps the entry.
     answers.press(QMessageBox::Cancel);
-    w.txt_PathEdit->setText("/no/such");
-    w.com_Update_Click();
+    edit()->setText("/no/such");
+    run("com_Update_Click");
     EXPECT_EQ(seen[1].title, "Pathwick - Invalid path.");
     EXPECT_EQ(seen[1].defaultButton, QMessageBox::Cancel);
-    EXPECT_EQ(w.combo_RegStored->itemText(1), dir("Other"));
+    EXPECT_EQ(combo()->itemText(1), dir("Other"));
 
     // An empty text removes the entry and selects the first one; the message box closing over
     // the window does not reload the list.
     answers.press(QMessageBox::Ok);
-    w.txt_PathEdit->clear();
-    w.com_Update_Click();
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/c"}));
-    EXPECT_EQ(w.combo_RegStored->currentIndex(), 0);
+    edit()->clear();
+    run("com_Update_Click");
+    EXPECT_EQ(items(combo()), QStringList({"/a", "/c"}));
+    EXPECT_EQ(combo()->currentIndex(), 0);
     EXPECT_EQ(seen[2].title, "Pathwick - Record removed.");
     EXPECT_EQ(seen[2].text, "Directory record removed from list.");
 
     // Nothing selected: refused.
-    w.combo_RegStored->clear();
+    combo()->clear();
     answers.press(QMessageBox::Ok);
-    w.com_Update_Click();
+    run("com_Update_Click");
     EXPECT_EQ(seen[3].title, "Pathwick - Invalid list selection.");
     EXPECT_EQ(answers.unexpected(), 0);
 }
 
-TEST_F(OptionsWindowTest, DropsTakeOneFolderOnly) {
+TEST_F(DirectoryListEditorTest, DropsTakeOneFolderOnly) {
     DirectoryListEditor& w = open({"/a"});
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
     // Whether the window took the drag; then it is dropped.
-    const auto drop = [&w](const QStringList& paths, const QString& text = {}) {
+    const auto drop = [&](const QStringList& paths, const QString& text = {}) {
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& path : paths)
@@ -319,29 +299,29 @@ TEST_F(OptionsWindowTest, DropsTakeOneFolderOnly) {
                             "You dragged 2 objects here.");
     EXPECT_EQ(seen[1].text, "You can only drag one directory here at a time.\r\n"
                             "This is not a directory.");
-    EXPECT_EQ(w.combo_RegStored->count(), 1);
+    EXPECT_EQ(combo()->count(), 1);
     // A drag without files is not taken at all.
     EXPECT_FALSE(drop({}, "/a/b"));
 
     EXPECT_TRUE(drop({dir("Work")}));
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", dir("Work")}));
-    EXPECT_EQ(w.combo_RegStored->currentIndex(), 1);
-    EXPECT_EQ(w.txt_PathEdit->text(), dir("Work"));
+    EXPECT_EQ(items(combo()), QStringList({"/a", dir("Work")}));
+    EXPECT_EQ(combo()->currentIndex(), 1);
+    EXPECT_EQ(edit()->text(), dir("Work"));
     EXPECT_EQ(answers.unexpected(), 0);
 }
 
-TEST_F(OptionsWindowTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
+TEST_F(DirectoryListEditorTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
         DirectoryListEditor& w = open({"/a"});
-        w.txt_PathEdit->setText("/b");
-        w.combo_RegStored->addItem("/b");
+        edit()->setText("/b");
+        combo()->addItem("/b");
         if (way == 0)
-            QTest::keyClick(w.txt_PathEdit, Qt::Key_Escape);
+            QTest::keyClick(edit(), Qt::Key_Escape);
         else if (way == 1)
-            QTest::keyClick(w.combo_RegStored, Qt::Key_Pause);
+            QTest::keyClick(combo(), Qt::Key_Pause);
         else
-            w.com_Abort->click();
+            button("com_Abort")->click();
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(w.result(), QDialog::Rejected);
         EXPECT_EQ(storedEntries(), QStringList({"/a"}));
@@ -350,73 +330,72 @@ TEST_F(OptionsWindowTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
 }
 
 // The first Escape closes the open drop-down list only; the unsaved entries stay.
-TEST_F(OptionsWindowTest, EscapeOnTheDropDownListClosesOnlyTheList) {
+TEST_F(DirectoryListEditorTest, EscapeOnTheDropDownListClosesOnlyTheList) {
     DirectoryListEditor& w = open({"/a"});
-    w.combo_RegStored->addItem("/b");
-    w.combo_RegStored->showPopup();
+    combo()->addItem("/b");
+    combo()->showPopup();
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     QWidget* keys = popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
     QTest::keyClick(keys, Qt::Key_Escape);
     EXPECT_FALSE(popup->isVisible());
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(items(w.combo_RegStored), QStringList({"/a", "/b"}));
-    QTest::keyClick(w.combo_RegStored, Qt::Key_Escape);
+    EXPECT_EQ(items(combo()), QStringList({"/a", "/b"}));
+    QTest::keyClick(combo(), Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(OptionsWindowTest, SaveStoresTheListAndSetsDoIt) {
+TEST_F(DirectoryListEditorTest, SaveStoresTheListAndSetsDoIt) {
     DirectoryListEditor& w = open({"/a"});
-    w.AllToList("  /b\\\\ ");
-    w.AllToList("\\");
-    w.combo_RegStored->addItem("/a");
-    w.com_SaveValues->click();
+    combo()->addItem("/b\\");
+    combo()->addItem("/a");
+    button("com_SaveValues")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_TRUE(host.doIt);
     EXPECT_EQ(storedEntries(), QStringList({"/a", "/b\\"}));
 }
 
-TEST_F(OptionsWindowTest, HiddenMenuOnShiftCtrlRightClickAndItsEntries) {
+TEST_F(DirectoryListEditorTest, HiddenMenuOnShiftCtrlRightClickAndItsEntries) {
     host.testMode = true;
     host.hiddenMenu = true;
     DirectoryListEditor& w = open({"/a"});
-    EXPECT_TRUE(w.menu_TestingMode->isChecked());
+    EXPECT_TRUE(action("menu_TestingMode")->isChecked());
 
     const QPoint at(30, 60);
     QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, at);
     QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier, at);
-    EXPECT_FALSE(w.menu_HiddenInOptions->isVisible());
+    EXPECT_FALSE(hiddenMenu()->isVisible());
     QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, at);
-    ASSERT_TRUE(w.menu_HiddenInOptions->isVisible());
-    EXPECT_TRUE(w.menu_Hidden_ShowHiddenMenu->isChecked());
-    EXPECT_EQ(w.menu_HiddenInOptions->pos(), w.mapToGlobal(at) - QPoint(0, twipsToPixels(128, &w)));
-    w.menu_HiddenInOptions->hide();
+    ASSERT_TRUE(hiddenMenu()->isVisible());
+    EXPECT_TRUE(action("menu_Hidden_ShowHiddenMenu")->isChecked());
+    EXPECT_EQ(hiddenMenu()->pos(), w.mapToGlobal(at) - QPoint(0, twipsToPixels(128, &w)));
+    hiddenMenu()->hide();
 
     // The stored flag is inverted and the main window follows it.
     for (bool shown : {true, false}) {
-        w.menu_Hidden_ShowHiddenMenu->trigger();
+        action("menu_Hidden_ShowHiddenMenu")->trigger();
         EXPECT_EQ(readBool(ProgramKey(), "ShowHiddenMenu", !shown), shown);
         EXPECT_EQ(host.hiddenMenu, shown);
-        EXPECT_EQ(w.menu_Hidden_ShowHiddenMenu->isChecked(), shown);
+        EXPECT_EQ(action("menu_Hidden_ShowHiddenMenu")->isChecked(), shown);
     }
-    w.menu_TestingMode->trigger();
+    action("menu_TestingMode")->trigger();
     EXPECT_FALSE(host.testMode);
-    w.menu_TestingMode->trigger();
+    action("menu_TestingMode")->trigger();
     EXPECT_TRUE(host.testMode);
 
     // The developer's aids fill and list the working copy, and store nothing.
     ModalAnswers answers;
     const QList<SeenModal>& seen = answers.seen();
-    w.menu_TEMP_SetValuesSmall->trigger();
-    EXPECT_EQ(items(w.combo_RegStored), smallSamplePaths());
-    w.menu_TEMP_SetMyValues->trigger();
-    EXPECT_EQ(items(w.combo_RegStored), defaultSamplePaths());
+    action("menu_TEMP_SetValuesSmall")->trigger();
+    EXPECT_EQ(items(combo()), smallSamplePaths());
+    action("menu_TEMP_SetMyValues")->trigger();
+    EXPECT_EQ(items(combo()), defaultSamplePaths());
     EXPECT_EQ(storedEntries(), QStringList({"/a"}));
 
     answers.press(QMessageBox::Ok).press(QMessageBox::Ok);
-    w.menu_TEMP_ShowComboList->trigger();
-    w.menu_TEMP_ShowRegValues->trigger();
+    action("menu_TEMP_ShowComboList")->trigger();
+    action("menu_TEMP_ShowRegValues")->trigger();
     ASSERT_EQ(seen.size(), 2);
     EXPECT_EQ(seen[0].title, "combo_RegStored");
     EXPECT_TRUE(seen[0].text.startsWith("1. " + defaultSamplePaths().at(0) + "\r\n2. "));
