@@ -2,54 +2,26 @@
 
 #include "dirlist/OpeningRun.h"
 #include "platform/Platform.h"
-
-#include <QDeadlineTimer>
-#include <QThread>
-#include <algorithm>
+#include "support/LaunchRecorder.h"
 
 namespace pathwick::test {
 namespace {
 
-// The targets the recorder got, in launch order, once `expected` lines are there (or after a
-// minute).
-QStringList recordedTargets(const QString& recordFile, qsizetype expected) {
-    QList<std::pair<qint64, QString>> lines;
-    for (const QDeadlineTimer deadline(60000); lines.size() < expected && !deadline.hasExpired();
-         QThread::msleep(20)) {
-        lines.clear();
-        for (const QByteArray& line : readBytes(recordFile).split('\n'))
-            if (const qsizetype tab = line.indexOf('\t'); tab > 0)
-                lines.append(
-                    {line.left(tab).toLongLong(), QString::fromLocal8Bit(line.mid(tab + 1))});
-    }
-    std::sort(lines.begin(), lines.end());
-    QStringList targets;
-    for (const auto& line : lines)
-        targets.append(line.second);
-    return targets;
-}
-
-// From the store through the real launcher to the opener, here a recorder of the test's own:
+// From the store through the real launcher to the opener, here the test recorder:
 // every kind of entry, in store order. Relative entries reached the opener as given, where
 // "-rf" reads as an option and "mailto:x" as an address. (bench_opening_run times 1,000.)
 TEST(OpeningRunThroughTheLauncher, EveryKindOfEntryReachesTheOpenerInStoreOrder) {
     TempStore store;
     TempUserFolders folders;
     QTemporaryDir scratch;
-    const QString recordFile = scratch.filePath("opened.txt");
-    const QString recorder = scratch.filePath("recorder.sh");
-    writeBytes(recorder,
-               "#!/bin/sh\nprintf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$*\" >> '" +
-                   recordFile.toLocal8Bit() + "'\n");
-    QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ScopedEnvironment environment;
-    environment.set("PATHWICK_OPENER", recorder.toLocal8Bit());
+    LaunchRecorder recorder;
     platform::reset();
     const QString working = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(scratch.path()));
     for (const char* name : {"d", "-rf", "--help", "mailto:x"})
         ASSERT_TRUE(QDir().mkpath(scratch.filePath(name)));
-    ASSERT_TRUE(QDir().mkpath(folders.folder("Docs/t")) && QDir().mkpath(folders.folder("Table/s")));
+    ASSERT_TRUE(QDir().mkpath(folders.folder("Docs/t")) &&
+                QDir().mkpath(folders.folder("Table/s")));
     ASSERT_TRUE(QFile(scratch.filePath("file")).open(QIODevice::WriteOnly));
 
     // Each entry with what the opener is to be given for it ("" for nothing).
@@ -85,7 +57,7 @@ TEST(OpeningRunThroughTheLauncher, EveryKindOfEntryReachesTheOpenerInStoreOrder)
     EXPECT_EQ(run.text, "Failed to open 3 out of 12 directories.\r\n"
                         "Click on Menu - Settings to edit list of directories.\r\n\r\n" +
                             expectedLines);
-    EXPECT_EQ(recordedTargets(recordFile, expectedTargets.size()).join("\n").toStdString(),
+    EXPECT_EQ(recorder.launches(expectedTargets.size()).join("\n").toStdString(),
               expectedTargets.join("\n").toStdString());
     platform::reset();
 }

@@ -1,18 +1,16 @@
 #include "platform/ShellLauncher.h"
 #include "platform/linux/LinuxShellLauncher.h"
 
-#include "support/ScopedEnvironment.h"
+#include "support/LaunchRecorder.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
-#include <map>
 
 using namespace pathwick::platform;
+using pathwick::test::LaunchRecorder;
 using pathwick::test::ScopedEnvironment;
 
 namespace {
@@ -23,11 +21,7 @@ class ShellLauncherTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(scratch.isValid());
-        const QString recorder = QFileInfo(__FILE__).absolutePath() + "/../support/recorder.sh";
-        ASSERT_TRUE(QFileInfo(recorder).isExecutable()) << recorder.toStdString();
-        record = scratch.filePath("record.txt");
-        environment.set("PATHWICK_OPENER", QFileInfo(recorder).canonicalFilePath().toLocal8Bit());
-        environment.set("PATHWICK_RECORD_FILE", record.toLocal8Bit());
+        ASSERT_TRUE(QFileInfo(LaunchRecorder::program()).isExecutable());
         environment.set("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath("config")));
     }
 
@@ -41,28 +35,8 @@ protected:
         return path;
     }
 
-    // The recorded launches in launch order, once `count` of them have arrived.
-    QStringList recorded(int count) {
-        std::map<int, QString> bySequence;
-        QElapsedTimer waited;
-        waited.start();
-        while (int(bySequence.size()) < count && waited.elapsed() < 10000) {
-            QThread::msleep(20);
-            QFile file(record);
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            for (const QByteArray& line : file.readAll().split('\n'))
-                if (const qsizetype tab = line.indexOf('\t'); tab > 0)
-                    bySequence[line.left(tab).toInt()] = QString::fromUtf8(line.mid(tab + 1));
-        }
-        QStringList inOrder;
-        for (const auto& launch : bySequence)
-            inOrder.append(launch.second);
-        return inOrder;
-    }
-
     QTemporaryDir scratch;
-    QString record;
+    LaunchRecorder recorder;
     ScopedEnvironment environment;
     LinuxShellLauncher launcher;
 };
@@ -107,7 +81,7 @@ TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
             << launch.target.toStdString();
         expected.append(launch.recorded);
     }
-    EXPECT_EQ(recorded(expected.size()), expected);
+    EXPECT_EQ(recorder.launches(expected.size()), expected);
     EXPECT_TRUE(QFileInfo(autostart).isDir());
 }
 
@@ -121,5 +95,5 @@ TEST_F(ShellLauncherTest, FailuresComeBackAsWindowsCodes) {
     environment.set("PATHWICK_OPENER", QFile::encodeName(scratch.filePath("no-opener")));
     EXPECT_EQ(launcher.open(scratch.path(), QString(), ShowMode::Normal),
               ShellResult::NoAssociation);
-    EXPECT_FALSE(QFile::exists(record));
+    EXPECT_FALSE(QFile::exists(recorder.file()));
 }
