@@ -1,10 +1,11 @@
 #include "shutdown/RebootScheduleWindow.h"
 
+#include "common/WindowControls.h"
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
-#include "shutdown/WindowParts.h"
 #include "shutdown/RebootSchedule.h"
 #include "shutdown/ShutdownWindowRules.h"
+#include "shutdown/WindowParts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -46,11 +47,11 @@ RebootScheduleWindow::RebootScheduleWindow(const Clock& clock,
     combo_Hours = named(new QComboBox, "combo_Hours");
     combo_Minutes = named(new QComboBox, "combo_Minutes");
     combo_AmPm = named(new QComboBox, "combo_AmPm");
-    lab_AndRepeatText = named(new QLabel(QStringLiteral("disabled.")), "lab_AndRepeatText");
+    lab_AndRepeatText = makeLabel(this, "lab_AndRepeatText", QStringLiteral("disabled."));
     auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(named(new QLabel(QStringLiteral("Reboot at;")), "lab_RebootText"));
+    timeRow->addWidget(makeLabel(this, "lab_RebootText", QStringLiteral("Reboot at;")));
     timeRow->addWidget(combo_Hours);
-    timeRow->addWidget(named(new QLabel(QStringLiteral(":")), "lab_HM_separate"));
+    timeRow->addWidget(makeLabel(this, "lab_HM_separate", QStringLiteral(":")));
     timeRow->addWidget(combo_Minutes);
     timeRow->addWidget(combo_AmPm);
     timeRow->addWidget(lab_AndRepeatText);
@@ -61,13 +62,13 @@ RebootScheduleWindow::RebootScheduleWindow(const Clock& clock,
                                "re-boot at the first time.")),
                            "lab_Warning_02");
     lab_Warning_02->setWordWrap(true);
-    com_OK = named(new QPushButton(QStringLiteral("&Ok")), "com_OK");
-    com_Cancel = named(new QPushButton(QStringLiteral("&Cancel")), "com_Cancel");
+    com_OK = makeButton(this, "com_OK", QStringLiteral("&Ok"));
+    com_Cancel = makeButton(this, "com_Cancel", QStringLiteral("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fra_RebootTiming);
     layout->addLayout(timeRow);
-    layout->addWidget(named(new QLabel(QStringLiteral("Note:")), "lab_Warning_01"));
+    layout->addWidget(makeLabel(this, "lab_Warning_01", QStringLiteral("Note:")));
     layout->addWidget(lab_Warning_02);
     layout->addLayout(buttonRow(com_OK, com_Cancel));
 

@@ -1,9 +1,10 @@
 #include "shutdown/ShutdownAtTimeWindow.h"
 
+#include "common/WindowControls.h"
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
-#include "shutdown/WindowParts.h"
 #include "shutdown/ShutdownWindowRules.h"
+#include "shutdown/WindowParts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,15 +34,15 @@ ShutdownAtTimeWindow::ShutdownAtTimeWindow(const Clock& clock, QWidget* parent)
 
     fra_ShutdownTimeFrame =
         named(new QGroupBox(QStringLiteral(" Shutdown computer at: "), this), "fra_ShutdownTimeFrame");
-    lab_Date = named(new QLabel(QStringLiteral("Date:")), "lab_Date");
-    lab_Time = named(new QLabel(QStringLiteral("Time:")), "lab_Time");
+    lab_Date = makeLabel(this, "lab_Date", QStringLiteral("Date:"));
+    lab_Time = makeLabel(this, "lab_Time", QStringLiteral("Time:"));
     combo_ShutdownDate = named(new QComboBox, "combo_ShutdownDate");
     combo_ShutdownHours = named(new QComboBox, "combo_ShutdownHours");
     combo_ShutdownMinutes = named(new QComboBox, "combo_ShutdownMinutes");
     combo_ShutdownAmPm = named(new QComboBox, "combo_ShutdownAmPm");
-    lab_Info = named(new QLabel, "lab_Info");
-    com_OK = named(new QPushButton(QStringLiteral("&Ok")), "com_OK");
-    com_Cancel = named(new QPushButton(QStringLiteral("&Cancel")), "com_Cancel");
+    lab_Info = makeLabel(this, "lab_Info", QString());
+    com_OK = makeButton(this, "com_OK", QStringLiteral("&Ok"));
+    com_Cancel = makeButton(this, "com_Cancel", QStringLiteral("&Cancel"));
 
     auto* grid = new QGridLayout(fra_ShutdownTimeFrame);
     grid->addWidget(lab_Date, 0, 0);

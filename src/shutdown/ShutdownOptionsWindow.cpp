@@ -2,10 +2,11 @@
 
 #include "common/ComputerInfo.h"
 #include "common/ValueFormats.h"
+#include "common/WindowControls.h"
 #include "settings/ProgramSettings.h"
 #include "shutdown/Clock.h"
-#include "shutdown/WindowParts.h"
 #include "shutdown/ShutdownWindowRules.h"
+#include "shutdown/WindowParts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -86,7 +87,7 @@ ShutdownOptionsWindow::ShutdownOptionsWindow(const Clock& clock, QWidget* parent
         named(new QCheckBox(QStringLiteral("Beep at 1 minute.")), "chk_BeepAtLastMinute");
     chk_BeepAtLastMinute->setToolTip(
         QStringLiteral("Computer will beep at 1 minute to shutdown if ticked."));
-    lab_TimerUsing = named(new QLabel, "lab_TimerUsing");
+    lab_TimerUsing = makeLabel(this, "lab_TimerUsing", QString());
     auto* timerLayout = new QVBoxLayout(fra_TimerUsing);
     for (QRadioButton* option : opt_TimerUsing)
         timerLayout->addWidget(option);
@@ -97,14 +98,13 @@ ShutdownOptionsWindow::ShutdownOptionsWindow(const Clock& clock, QWidget* parent
     Combo_ShutdownUserTimeDays = named(new QComboBox, "Combo_ShutdownUserTimeDays");
     Combo_ShutdownUserTimeHours = named(new QComboBox, "Combo_ShutdownUserTimeHours");
     Combo_ShutdownUserTimeMinutes = named(new QComboBox, "Combo_ShutdownUserTimeMinutes");
-    lab_WarningMsg = named(new QLabel(QStringLiteral("Value too low or Date = ?")), "lab_WarningMsg");
+    lab_WarningMsg = makeLabel(this, "lab_WarningMsg", QStringLiteral("Value too low or Date = ?"));
     auto* userLayout = new QGridLayout(fra_UserTimeValue);
-    userLayout->addWidget(named(new QLabel(QStringLiteral("Shutdown computer in")),
-                                "lab_ShutdownUserTime"), 0, 0);
+    userLayout->addWidget(makeLabel(this, "lab_ShutdownUserTime", QStringLiteral("Shutdown computer in")), 0, 0);
     userLayout->addWidget(Combo_ShutdownUserTimeDays, 0, 1);
-    userLayout->addWidget(named(new QLabel(QStringLiteral(",")), "lab_Comma"), 0, 2);
+    userLayout->addWidget(makeLabel(this, "lab_Comma", QStringLiteral(",")), 0, 2);
     userLayout->addWidget(Combo_ShutdownUserTimeHours, 0, 3);
-    userLayout->addWidget(named(new QLabel(QStringLiteral("and")), "lab_and"), 0, 4);
+    userLayout->addWidget(makeLabel(this, "lab_and", QStringLiteral("and")), 0, 4);
     userLayout->addWidget(Combo_ShutdownUserTimeMinutes, 0, 5);
     userLayout->addWidget(lab_WarningMsg, 1, 0, 1, 6);
 
@@ -112,14 +112,14 @@ ShutdownOptionsWindow::ShutdownOptionsWindow(const Clock& clock, QWidget* parent
                                   "fra_12or24_hour_input");
     opt_12_24_System = optionPair("opt_12_24_System", "12 hour input with am/pm list",
                                   "24 hour input (0 to 23 hours)", this);
-    lab_12_24_example = named(new QLabel, "lab_12_24_example");
+    lab_12_24_example = makeLabel(this, "lab_12_24_example", QString());
     auto* clockLayout = new QHBoxLayout(fra_12or24);
     for (QRadioButton* option : opt_12_24_System)
         clockLayout->addWidget(option);
     clockLayout->addWidget(lab_12_24_example);
 
-    com_OK = named(new QPushButton(QStringLiteral("&Save settings")), "com_OK");
-    com_Cancel = named(new QPushButton(QStringLiteral("&Cancel")), "com_Cancel");
+    com_OK = makeButton(this, "com_OK", QStringLiteral("&Save settings"));
+    com_Cancel = makeButton(this, "com_Cancel", QStringLiteral("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     for (QGroupBox* each : {fra_ForcedShutdown, fra_ShitdownReboot, fra_TimerUsing,
