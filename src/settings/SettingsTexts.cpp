@@ -1,6 +1,6 @@
 #include "settings/SettingsTexts.h"
 
-namespace pathwick::texts {
+namespace pathwick::settings_texts {
 
 QString storeMovedAside(const QString& storeFile, const QString& reason, const QString& movedTo) {
     return QStringLiteral("Pathwick could not read its settings file\n%1\n(%2).\n\n"
@@ -34,4 +34,4 @@ QString otherLayout() {
     return QStringLiteral("a database of another program");
 }
 
-} // namespace pathwick::texts
+} // namespace pathwick::settings_texts

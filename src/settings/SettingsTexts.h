@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The texts the settings store shows the user.
-namespace pathwick::texts {
+// The texts the settings store shows the user, in their own namespace.
+namespace pathwick::settings_texts {
 
 // The store could not be read and was moved aside; the program runs on defaults.
 QString storeMovedAside(const QString& storeFile, const QString& reason, const QString& movedTo);
@@ -17,4 +17,4 @@ QString storeReadOnly(const QString& storeFile);
 // Why a database is not a store: it holds tables of another program.
 QString otherLayout();
 
-} // namespace pathwick::texts
+} // namespace pathwick::settings_texts

@@ -147,19 +147,19 @@ int Connection::ensureOpen() {
 
     const QString path = storePath();
     if (const int error = makeStoreFolder(path)) {
-        giveUp(SettingResult::AccessDenied, texts::storeUnavailable(path, errnoReason(error)));
+        giveUp(SettingResult::AccessDenied, settings_texts::storeUnavailable(path, errnoReason(error)));
         return failure_;
     }
     const OpeningLock lock(path);
     if (const int error = makeStoreFile(path)) {
-        giveUp(SettingResult::AccessDenied, texts::storeUnavailable(path, errnoReason(error)));
+        giveUp(SettingResult::AccessDenied, settings_texts::storeUnavailable(path, errnoReason(error)));
         return failure_;
     }
 
     Attempt attempt = openAt(path);
     if (attempt.sqliteCode == SQLITE_OK) {
         if (readOnly_)
-            notice_ = texts::storeReadOnly(path);
+            notice_ = settings_texts::storeReadOnly(path);
         return 0;
     }
     // A store kept busy by another copy is no reason to give up for good: the next call
@@ -167,24 +167,24 @@ int Connection::ensureOpen() {
     if (resultFromSqlite(attempt.sqliteCode) == SettingResult::Busy)
         return SettingResult::Busy;
     if (!attempt.unreadable) {
-        giveUp(resultFromSqlite(attempt.sqliteCode), texts::storeUnavailable(path, attempt.reason));
+        giveUp(resultFromSqlite(attempt.sqliteCode), settings_texts::storeUnavailable(path, attempt.reason));
         return failure_;
     }
 
     const QString movedTo = moveStoreAside(path, QDateTime::currentDateTime());
     if (movedTo.isEmpty()) {
-        giveUp(SettingResult::StoreCorrupt, texts::storeNotMoved(path, attempt.reason));
+        giveUp(SettingResult::StoreCorrupt, settings_texts::storeNotMoved(path, attempt.reason));
         return failure_;
     }
-    const QString moved = texts::storeMovedAside(path, attempt.reason, movedTo);
+    const QString moved = settings_texts::storeMovedAside(path, attempt.reason, movedTo);
     const int error = makeStoreFile(path);
     attempt = error ? Attempt{SQLITE_CANTOPEN, errnoReason(error)} : openAt(path);
     if (attempt.sqliteCode != SQLITE_OK) {
         giveUp(resultFromSqlite(attempt.sqliteCode),
-               moved + QStringLiteral("\n\n") + texts::storeUnavailable(path, attempt.reason));
+               moved + QStringLiteral("\n\n") + settings_texts::storeUnavailable(path, attempt.reason));
         return failure_;
     }
-    notice_ = readOnly_ ? moved + QStringLiteral("\n\n") + texts::storeReadOnly(path) : moved;
+    notice_ = readOnly_ ? moved + QStringLiteral("\n\n") + settings_texts::storeReadOnly(path) : moved;
     return 0;
 }
 
@@ -239,7 +239,7 @@ Connection::Attempt Connection::prepareStore() {
     // damaged one, before anything is written to it. A damaged one shows below.
     const Layout layout = readLayout();
     if (layout == Layout::Foreign)
-        return {SQLITE_NOTADB, texts::otherLayout(), true};
+        return {SQLITE_NOTADB, settings_texts::otherLayout(), true};
 
     int rc = execute("PRAGMA journal_mode=WAL");
     if (rc != SQLITE_OK && (!readOnly || isUnreadable(rc)))
