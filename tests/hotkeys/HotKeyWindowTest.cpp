@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -88,31 +87,7 @@ TEST_F(HotKeyWindowTest, OpensOnF1ForCommandsAndClosesSavingItsSettings) {
     EXPECT_EQ(w.objectName(), "frm_HotkeySettings");
     EXPECT_EQ(w.windowTitle(), "Global hot key settings:");
     EXPECT_TRUE(hotKeyWindowShown());
-    const std::pair<const char*, QString> captions[] = {
-        {"fra_HotkeyFrame", " Hot key: "},
-        {"lab_KeyCode", "Key code:"},
-        {"lab_CodeInfo", "112 = F1 key"},
-        {"chk_ShiftKey", "+ Shift key"},
-        {"chk_CtrlKey", "+ Ctrl key"},
-        {"chk_AltKey", "+ Alt key"},
-        {"lab_RunLoadCommand", "Run/Load command;"},
-        {"com_EditHotkey", "Updat&e/Create hot key"},
-        {"com_DeleteHotkey", "&Delete hot key"},
-        {"com_TestCommand", "&Test command"},
-        {"lab_RedDotText", " Press hot key to show red dot "},
-        {"chk_RunAppAtBootup", "Run Pathwick when computer turns on."},
-        {"lab_RunOptions", "Boot options"}};
-    for (const auto& [name, caption] : captions) {
-        const QObject* control = child<QObject>(name);
-        ASSERT_NE(control, nullptr) << name;
-        const char* property = qobject_cast<const QGroupBox*>(control) ? "title" : "text";
-        EXPECT_EQ(control->property(property).toString(), caption) << name;
-    }
     EXPECT_EQ(keyBox()->text(), "112");
-    EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 0)->text(),
-              "Hot key opens directory, runs program or loads a file.");
-    EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 1)->text(),
-              "Hot key sends text to program with input focus.");
     EXPECT_TRUE(child<QRadioButton>("opt_HotkeyType", 0)->isChecked());
     EXPECT_TRUE(commandBox()->isVisible());
     EXPECT_FALSE(sendBox()->isVisible());
@@ -132,16 +107,13 @@ TEST_F(HotKeyWindowTest, OpensOnF1ForCommandsAndClosesSavingItsSettings) {
     EXPECT_EQ(rebootRestarts, 1);
 }
 
-TEST_F(HotKeyWindowTest, StoredDefaultTypeIsClampedToTheTwoTypes) {
-    for (const auto& [stored, sendChecked] :
-         {std::pair{5, true}, {1, true}, {0, false}, {-3, false}}) {
-        writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", stored);
-        open();
-        EXPECT_EQ(child<QRadioButton>("opt_HotkeyType", 1)->isChecked(), sendChecked) << stored;
-        // Pause closes like Escape.
-        QTest::keyClick(sendBox(), Qt::Key_Pause);
-        EXPECT_FALSE(window->isVisible());
-    }
+// The store test covers the clamping; here the window shows what is read.
+TEST_F(HotKeyWindowTest, OpensOnTheStoredTypeAndPauseClosesLikeEscape) {
+    writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", 5);
+    open();
+    EXPECT_TRUE(child<QRadioButton>("opt_HotkeyType", 1)->isChecked());
+    QTest::keyClick(sendBox(), Qt::Key_Pause);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(HotKeyWindowTest, KeyBoxTakesDigitsOnlyAndRulesFollowTheNumber) {
