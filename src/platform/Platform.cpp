@@ -12,8 +12,8 @@ Services& current() {
 }
 
 void fillMissing(Services& s) {
-    if (s.shell && s.processes && s.keys && s.sound && s.system && s.volumes &&
-        s.folderWindows)
+    if (s.shell && s.processes && s.keys && s.sound && s.system && s.volumes && s.folderWindows &&
+        s.keystrokes)
         return;
     const Services real = makeLinuxServices();
     if (!s.shell)
@@ -30,6 +30,8 @@ void fillMissing(Services& s) {
         s.volumes = real.volumes;
     if (!s.folderWindows)
         s.folderWindows = real.folderWindows;
+    if (!s.keystrokes)
+        s.keystrokes = real.keystrokes;
 }
 
 } // namespace
@@ -40,13 +42,30 @@ Services& services() {
     return s;
 }
 
-ShellLauncher& shell() { return *services().shell; }
-ProcessList& processes() { return *services().processes; }
-KeyState& keys() { return *services().keys; }
-SoundOutput& sound() { return *services().sound; }
-SystemInfo& system() { return *services().system; }
-Volumes& volumes() { return *services().volumes; }
-FolderWindows& folderWindows() { return *services().folderWindows; }
+ShellLauncher& shell() {
+    return *services().shell;
+}
+ProcessList& processes() {
+    return *services().processes;
+}
+KeyState& keys() {
+    return *services().keys;
+}
+SoundOutput& sound() {
+    return *services().sound;
+}
+SystemInfo& system() {
+    return *services().system;
+}
+Volumes& volumes() {
+    return *services().volumes;
+}
+FolderWindows& folderWindows() {
+    return *services().folderWindows;
+}
+KeystrokeSender& keystrokes() {
+    return *services().keystrokes;
+}
 
 void install(const Services& replacement) {
     Services& s = current();
@@ -64,8 +83,12 @@ void install(const Services& replacement) {
         s.volumes = replacement.volumes;
     if (replacement.folderWindows)
         s.folderWindows = replacement.folderWindows;
+    if (replacement.keystrokes)
+        s.keystrokes = replacement.keystrokes;
 }
 
-void reset() { current() = Services{}; }
+void reset() {
+    current() = Services{};
+}
 
 } // namespace pathwick::platform

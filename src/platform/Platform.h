@@ -2,6 +2,7 @@
 
 #include "platform/FolderWindows.h"
 #include "platform/KeyState.h"
+#include "platform/KeystrokeSender.h"
 #include "platform/ProcessList.h"
 #include "platform/ShellLauncher.h"
 #include "platform/SoundOutput.h"
@@ -22,6 +23,7 @@ struct Services {
     std::shared_ptr<SystemInfo> system;
     std::shared_ptr<Volumes> volumes;
     std::shared_ptr<FolderWindows> folderWindows;
+    std::shared_ptr<KeystrokeSender> keystrokes;
 };
 
 Services& services();
@@ -32,6 +34,7 @@ SoundOutput& sound();
 SystemInfo& system();
 Volumes& volumes();
 FolderWindows& folderWindows();
+KeystrokeSender& keystrokes();
 
 // Replaces the given services (null members keep the current ones).
 void install(const Services& replacement);

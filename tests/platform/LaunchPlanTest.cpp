@@ -82,6 +82,26 @@ TEST(CommandLineSplit, SplitsAsWindowsProgramsReadTheirCommandLine) {
         EXPECT_EQ(splitCommandLine(c.text), c.arguments) << c.text;
 }
 
+// The program is read by the same rules; the rest stays as written, for splitting later.
+TEST(CommandLineSplit, ProgramAndTheRest) {
+    const struct {
+        const char* text;
+        const char* program;
+        const char* parameters;
+    } cases[] = {
+        {"", "", ""},
+        {"   ", "", ""},
+        {"gedit", "gedit", ""},
+        {"  firefox  --new-window  https://x.org ", "firefox", "--new-window  https://x.org "},
+        {"\"/opt/My App/run\" \"a b\" c", "/opt/My App/run", "\"a b\" c"},
+        {"a\"b c\"d;e `f`", "ab cd;e", "`f`"}};
+    for (const auto& c : cases) {
+        const ProgramAndParameters split = splitProgram(c.text);
+        EXPECT_EQ(split.program, QString::fromUtf8(c.program)) << c.text;
+        EXPECT_EQ(split.parameters, QString::fromUtf8(c.parameters)) << c.text;
+    }
+}
+
 TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
     const QString autostart = "/home/ann/.config/autostart";
     const struct {

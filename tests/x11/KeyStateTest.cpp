@@ -144,3 +144,18 @@ TEST_F(KeyStateTest, FollowsKeyboardMappingChanges) {
     const Held held(display, spare);
     EXPECT_FALSE(keys.isDown(124));
 }
+
+// One look gives every key at once; the mouse buttons only when asked for.
+TEST_F(KeyStateTest, SnapshotSeesEveryHeldKeyAtOnce) {
+    const Held shift(display, key(XK_Shift_L));
+    const Held letter(display, key(XK_a));
+    const Held function(display, key(XK_F1));
+    const Held button(display, Button1, true);
+    const KeySnapshot keyboardOnly = keys.snapshot(false);
+    const KeySnapshot withMouse = keys.snapshot(true);
+    for (int number = -1; number <= 300; ++number) {
+        const bool held = number == 16 || number == 160 || number == 65 || number == 112;
+        EXPECT_EQ(keyboardOnly.isDown(number), held) << "key " << number;
+        EXPECT_EQ(withMouse.isDown(number), held || number == 1) << "key " << number;
+    }
+}

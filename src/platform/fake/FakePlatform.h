@@ -40,7 +40,16 @@ public:
 class FakeKeyState : public KeyState {
 public:
     QSet<int> down;
+    int snapshots = 0;
     bool isDown(int virtualKey) override { return down.contains(virtualKey); }
+    KeySnapshot snapshot(bool withMouseButtons) override {
+        ++snapshots;
+        KeySnapshot keys;
+        for (int key : down)
+            if (withMouseButtons || key < 1 || key > 4)
+                keys.setDown(key);
+        return keys;
+    }
 };
 
 class FakeSoundOutput : public SoundOutput {
@@ -80,6 +89,17 @@ public:
     }
 };
 
+class FakeKeystrokeSender : public KeystrokeSender {
+public:
+    QStringList typed;
+    Outcome outcome = Outcome::Typed;
+    void type(const QString& text, std::function<void(Outcome)> done) override {
+        typed.append(text);
+        if (done)
+            done(outcome);
+    }
+};
+
 // Installs a whole set of fakes for its lifetime; the real services come back afterwards.
 struct FakePlatform {
     std::shared_ptr<FakeShellLauncher> shell = std::make_shared<FakeShellLauncher>();
@@ -89,10 +109,11 @@ struct FakePlatform {
     std::shared_ptr<FakeSystemInfo> system = std::make_shared<FakeSystemInfo>();
     std::shared_ptr<FakeVolumes> volumes = std::make_shared<FakeVolumes>();
     std::shared_ptr<FakeFolderWindows> folderWindows = std::make_shared<FakeFolderWindows>();
+    std::shared_ptr<FakeKeystrokeSender> keystrokes = std::make_shared<FakeKeystrokeSender>();
 
     FakePlatform() {
         reset();
-        install({shell, processes, keys, sound, system, volumes, folderWindows});
+        install({shell, processes, keys, sound, system, volumes, folderWindows, keystrokes});
     }
     ~FakePlatform() { reset(); }
     FakePlatform(const FakePlatform&) = delete;

@@ -11,4 +11,12 @@ namespace pathwick::platform {
 // groups; 2n+1: n backslashes and a literal quote). Nothing else is interpreted.
 QStringList splitCommandLine(const QString& text);
 
+// The first argument of a command line, read by the same rules, and the rest of the text as
+// it stands (for splitting later); both empty for a blank text.
+struct ProgramAndParameters {
+    QString program;
+    QString parameters;
+};
+ProgramAndParameters splitProgram(const QString& commandLine);
+
 } // namespace pathwick::platform

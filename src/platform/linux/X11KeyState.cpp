@@ -6,6 +6,8 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 namespace pathwick::platform {
 
@@ -13,6 +15,17 @@ namespace {
 
 constexpr int controlKey = 17;
 constexpr int ctrlBreakKey = 3;
+constexpr int mouseKeys[] = {1, 2, 4};
+
+unsigned int pointerButtons(Display* display) {
+    Window root = 0;
+    Window child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int state = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y,
+                  &state);
+    return state;
+}
 
 } // namespace
 
@@ -34,28 +47,27 @@ void X11KeyState::forgetMappingIfChanged() {
     Display* display = x11Display();
     // Only mapping news is asked for on this connection, and the last round trip has
     // already read it in, so looking costs no further request.
-    bool changed = false;
     while (XEventsQueued(display, QueuedAlready) > 0) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MappingNotify) {
             XRefreshKeyboardMapping(&event.xmapping);
-            changed = true;
+            mappingKnown_ = false;
         } else if (event.type == xkbEventType_) {
-            changed = true;
+            mappingKnown_ = false;
         }
     }
-    if (changed)
-        keycodes_.clear();
 }
 
-const X11KeyState::Keycodes& X11KeyState::keycodesFor(int virtualKey) {
-    const auto known = keycodes_.find(virtualKey);
-    if (known != keycodes_.end())
-        return known->second;
+// The keycodes of every key number from one copy of the mapping: the first group's
+// unshifted and shifted symbols (the keypad digits sit on the shifted level).
+void X11KeyState::learnMapping() {
+    std::unordered_map<unsigned long, std::vector<int>> keysFor;
+    for (int virtualKey = 0; virtualKey < KeySnapshot::KeyCount; ++virtualKey)
+        for (unsigned long keysym : keysymsForVirtualKey(virtualKey))
+            keysFor[keysym].push_back(virtualKey);
 
-    Keycodes keycodes;
-    const std::vector<unsigned long> wanted = keysymsForVirtualKey(virtualKey);
+    keycodes_.fill({});
     Display* display = x11Display();
     int first = 0;
     int last = 0;
@@ -63,55 +75,60 @@ const X11KeyState::Keycodes& X11KeyState::keycodesFor(int virtualKey) {
     int perKeycode = 0;
     KeySym* mapping =
         XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perKeycode);
-    if (mapping) {
-        // The first group's unshifted and shifted symbols: the keypad digits sit on the
-        // shifted level, and a key's own symbol on the unshifted one.
-        const int levels = std::min(perKeycode, 2);
-        for (int keycode = first; keycode <= last; ++keycode)
-            for (int level = 0; level < levels; ++level) {
-                const KeySym symbol = mapping[(keycode - first) * perKeycode + level];
-                if (symbol != NoSymbol &&
-                    std::find(wanted.begin(), wanted.end(), symbol) != wanted.end())
-                    keycodes.set(static_cast<size_t>(keycode));
-            }
-        XFree(mapping);
-    }
-    return keycodes_.emplace(virtualKey, keycodes).first->second;
+    if (!mapping)
+        return;
+    const int levels = std::min(perKeycode, 2);
+    for (int keycode = first; keycode <= last; ++keycode)
+        for (int level = 0; level < levels; ++level) {
+            const auto keys = keysFor.find(mapping[(keycode - first) * perKeycode + level]);
+            if (keys != keysFor.end())
+                for (int virtualKey : keys->second)
+                    keycodes_[size_t(virtualKey)].set(size_t(keycode));
+        }
+    XFree(mapping);
+    mappingKnown_ = true;
 }
 
-bool X11KeyState::anyDown(const Keycodes& keycodes) {
-    for (size_t keycode = 0; keycode < keycodes.size(); ++keycode)
-        if (keycodes.test(keycode) &&
-            (static_cast<unsigned char>(keymap_[keycode / 8]) & (1u << (keycode % 8))))
-            return true;
-    return false;
+KeySnapshot X11KeyState::snapshot(bool withMouseButtons) {
+    KeySnapshot keys;
+    Display* display = x11Display();
+    if (!display)
+        return keys;
+    if (!watching_)
+        watchMappingChanges();
+
+    std::array<char, 32> keymap{};
+    XQueryKeymap(display, keymap.data());
+    forgetMappingIfChanged();
+    if (!mappingKnown_)
+        learnMapping();
+    Keycodes down;
+    for (size_t keycode = 0; keycode < down.size(); ++keycode)
+        if (static_cast<unsigned char>(keymap[keycode / 8]) & (1u << (keycode % 8)))
+            down.set(keycode);
+    if (down.any())
+        for (int virtualKey = 0; virtualKey < KeySnapshot::KeyCount; ++virtualKey)
+            if ((keycodes_[size_t(virtualKey)] & down).any())
+                keys.setDown(virtualKey);
+    // Ctrl+Break is its own key number: Break counts only with Ctrl.
+    if (!keys.isDown(controlKey))
+        keys.setDown(ctrlBreakKey, false);
+
+    if (withMouseButtons) {
+        const unsigned int buttons = pointerButtons(display);
+        for (int virtualKey : mouseKeys)
+            keys.setDown(virtualKey, (buttons & pointerMaskForVirtualKey(virtualKey)) != 0);
+    }
+    return keys;
 }
 
 bool X11KeyState::isDown(int virtualKey) {
-    Display* display = x11Display();
-    if (!display)
-        return false;
-
+    // One look at the pointer is enough for a mouse key.
     if (const unsigned int mask = pointerMaskForVirtualKey(virtualKey)) {
-        Window root = 0;
-        Window child = 0;
-        int rootX = 0, rootY = 0, x = 0, y = 0;
-        unsigned int state = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y,
-                      &state);
-        return (state & mask) != 0;
+        Display* display = x11Display();
+        return display && (pointerButtons(display) & mask) != 0;
     }
-
-    if (!watching_)
-        watchMappingChanges();
-    XQueryKeymap(display, keymap_.data());
-    forgetMappingIfChanged();
-    const Keycodes& keycodes = keycodesFor(virtualKey);
-    if (keycodes.none() || !anyDown(keycodes))
-        return false;
-    if (virtualKey == ctrlBreakKey)
-        return anyDown(keycodesFor(controlKey));
-    return true;
+    return snapshot(false).isDown(virtualKey);
 }
 
 } // namespace pathwick::platform

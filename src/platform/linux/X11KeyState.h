@@ -4,26 +4,25 @@
 
 #include <array>
 #include <bitset>
-#include <unordered_map>
 
 namespace pathwick::platform {
 
-// Key state from the X server: one XQueryKeymap round trip per question, the mouse keys
-// through XQueryPointer. Which keycodes stand for a key is worked out once from the
-// keyboard mapping and again after the mapping changes.
+// Key state from the X server: one XQueryKeymap round trip per look, the mouse keys through
+// XQueryPointer. Which keycodes stand for each key is worked out once from the keyboard
+// mapping and again after the mapping changes.
 class X11KeyState : public KeyState {
 public:
     bool isDown(int virtualKey) override;
+    KeySnapshot snapshot(bool withMouseButtons) override;
 
 private:
     using Keycodes = std::bitset<256>;
-    const Keycodes& keycodesFor(int virtualKey);
     void watchMappingChanges();
     void forgetMappingIfChanged();
-    bool anyDown(const Keycodes& keycodes);
+    void learnMapping();
 
-    std::unordered_map<int, Keycodes> keycodes_;
-    std::array<char, 32> keymap_{};
+    std::array<Keycodes, KeySnapshot::KeyCount> keycodes_{};
+    bool mappingKnown_ = false;
     bool watching_ = false;
     int xkbEventType_ = -1; // keyboard-extension events, when the server has the extension
 };

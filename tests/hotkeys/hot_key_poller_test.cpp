@@ -1,0 +1,423 @@
+#include "hotkeys/HotKeyPoller.h"
+#include "hotkeys/HotKeyTick.h"
+
+#include "platform/fake/FakePlatform.h"
+
+#include <QMap>
+#include <gtest/gtest.h>
+
+using namespace pathwick;
+using namespace pathwick::hotkeys;
+using Action = TickDecision::Action;
+
+namespace {
+
+// The table as stored names and data, in stored order.
+class MemoryTable : public HotKeyTable {
+public:
+    QList<std::pair<QString, QString>> values;
+    int dataReads = 0;
+
+    QList<StoredHotKey> entries() override {
+        QList<StoredHotKey> out;
+        for (const auto& [name, data] : values)
+            if (const auto key = parseHotKeyName(name))
+                out.append({name, *key});
+        return out;
+    }
+    QString data(const QString& name) override {
+        ++dataReads;
+        for (const auto& [stored, data] : values)
+            if (stored == name)
+                return data;
+        return {};
+    }
+};
+
+platform::KeySnapshot down(std::initializer_list<int> keys) {
+    platform::KeySnapshot snapshot;
+    for (int key : keys)
+        snapshot.setDown(key);
+    return snapshot;
+}
+
+// Records what fired; a message can run code while it is "open", as a modal box would.
+class RecordingActions : public HotKeyActions {
+public:
+    QList<TickMessage> messages;
+    QList<Launch> opened;
+    QStringList typed;
+    int alarms = 0;
+    int openResult = 42;
+    std::function<void()> whileMessageOpen;
+    std::function<void()> typingDone; // kept until the test finishes the typing
+    bool finishTypingAtOnce = true;
+
+    void showMessage(const TickMessage& message) override {
+        messages.append(message);
+        if (whileMessageOpen)
+            whileMessageOpen();
+    }
+    int open(const Launch& launch) override {
+        opened.append(launch);
+        return openResult;
+    }
+    void playAlarm() override { ++alarms; }
+    void type(const QString& text, std::function<void()> done) override {
+        typed.append(text);
+        if (finishTypingAtOnce)
+            done();
+        else
+            typingDone = done;
+    }
+    QString expand(const QString& text) override { return QString(text).replace("{[x]}", "X"); }
+};
+
+struct PollerFixture : testing::Test {
+    MemoryTable table;
+    platform::fake::FakeKeyState keys;
+    RecordingActions actions;
+    bool windowShown = false;
+    HotKeyPoller poller{table, keys, actions, [this] { return windowShown; }};
+
+    void press(std::initializer_list<int> held) {
+        keys.down = QSet<int>(held);
+        poller.tick();
+    }
+};
+
+} // namespace
+
+TEST(DecideTick, WhichEntryFires) {
+    const struct {
+        const char* name;
+        QList<std::pair<QString, QString>> table;
+        platform::KeySnapshot keys;
+        const char* lastFiredBefore;
+        Action action;
+        const char* keyName;
+        const char* lastFiredAfter;
+    } cases[] = {
+        {"plain key",
+         {{"112_Command", "xterm"}},
+         down({112}),
+         "",
+         Action::Run,
+         "F1",
+         "112_Command"},
+        {"extra Shift prevents the match",
+         {{"112_Command", "xterm"}},
+         down({112, 16, 160}),
+         "",
+         Action::Nothing,
+         "",
+         ""},
+        {"missing Shift prevents the match",
+         {{"112_Command_Shift", "xterm"}},
+         down({112}),
+         "",
+         Action::Nothing,
+         "",
+         ""},
+        {"Shift+F1",
+         {{"112_Command_Shift", "xterm"}},
+         down({112, 16, 161}),
+         "",
+         Action::Run,
+         "F1+Shift",
+         "112_Command_Shift"},
+        {"all three modifiers",
+         {{"65_Send_Shift_Ctrl_Alt", "t"}},
+         down({65, 16, 17, 18}),
+         "",
+         Action::Send,
+         "A+Shift+Ctrl+Alt",
+         "65_Send_Shift_Ctrl_Alt"},
+        {"held from the tick before",
+         {{"112_Command", "xterm"}},
+         down({112}),
+         "112_Command",
+         Action::Nothing,
+         "",
+         "112_Command"},
+        {"released: forgotten",
+         {{"112_Command", "xterm"}},
+         down({}),
+         "112_Command",
+         Action::Nothing,
+         "",
+         ""},
+        {"Left Shift without the flag never fires",
+         {{"160_Command", "xterm"}},
+         down({160, 16}),
+         "",
+         Action::Nothing,
+         "",
+         ""},
+        {"Left Shift with the flag",
+         {{"160_Command_Shift", "xterm"}},
+         down({160, 16}),
+         "",
+         Action::Run,
+         "Left Shift+Shift",
+         "160_Command_Shift"},
+        {"no suffix still counts as down",
+         {{"65", "xterm"}},
+         down({65}),
+         "",
+         Action::Nothing,
+         "A",
+         "65"},
+        {"lower-case suffix does nothing",
+         {{"65_command", "xterm"}},
+         down({65}),
+         "",
+         Action::Nothing,
+         "A",
+         "65_command"},
+        {"blank command does nothing",
+         {{"65_Command", "   "}},
+         down({65}),
+         "",
+         Action::Nothing,
+         "A",
+         "65_Command"},
+        {"blank text is typed", {{"65_Send", "   "}}, down({65}), "", Action::Send, "A", "65_Send"},
+        {"empty text does nothing",
+         {{"65_Send", ""}},
+         down({65}),
+         "",
+         Action::Nothing,
+         "A",
+         "65_Send"},
+        {"command and send for one key",
+         {{"65_Command", "xterm"}, {"65_Send", "hi"}},
+         down({65}),
+         "",
+         Action::Conflict,
+         "A",
+         "65_Send"},
+        {"the pair alternates and conflicts again",
+         {{"65_Command", "xterm"}, {"65_Send", "hi"}},
+         down({65}),
+         "65_Send",
+         Action::Conflict,
+         "A",
+         "65_Send"},
+        {"both suffixes in one name",
+         {{"65_Command_Send", "xterm"}},
+         down({65}),
+         "",
+         Action::Conflict,
+         "A",
+         "65_Command_Send"},
+        {"065 and 65 are one key",
+         {{"065_Command", "a"}, {"65_Command", "b"}},
+         down({65}),
+         "",
+         Action::Run,
+         "A",
+         "65_Command"},
+        {"two held commands: the later one",
+         {{"65_Command", "a"}, {"66_Command", "b"}},
+         down({65, 66}),
+         "66_Command",
+         Action::Run,
+         "B",
+         "66_Command"},
+        {"number beyond any key",
+         {{"300_Command", "a"}, {"-1_Command", "b"}},
+         down({44}),
+         "",
+         Action::Nothing,
+         "",
+         ""},
+    };
+    for (const auto& c : cases) {
+        MemoryTable table;
+        table.values = c.table;
+        const TickDecision decision =
+            decideTick(table.entries(), c.keys, QString::fromUtf8(c.lastFiredBefore),
+                       [&](const QString& name) { return table.data(name); });
+        EXPECT_EQ(decision.action, c.action) << c.name;
+        EXPECT_EQ(decision.keyName, QString::fromUtf8(c.keyName)) << c.name;
+        EXPECT_EQ(decision.lastFired, QString::fromUtf8(c.lastFiredAfter)) << c.name;
+    }
+}
+
+TEST(DecideTick, DataIsReadOnlyForEntriesThatFire) {
+    MemoryTable table;
+    for (int key = 1; key <= 300; ++key)
+        table.values.append(std::pair<QString, QString>(QString::number(key) + "_Command", "x"));
+    decideTick(table.entries(), down({}), {},
+               [&](const QString& name) { return table.data(name); });
+    EXPECT_EQ(table.dataReads, 0);
+    decideTick(table.entries(), down({70}), {},
+               [&](const QString& name) { return table.data(name); });
+    EXPECT_EQ(table.dataReads, 1);
+}
+
+TEST(DecideTick, MouseKeysAreLookedAtOnlyWhenStored) {
+    MemoryTable table;
+    table.values = {{"65_Command", "a"}, {"5_Command", "b"}};
+    EXPECT_FALSE(needsMouseButtons(table.entries()));
+    table.values.append(std::pair<QString, QString>("4_Send", "c"));
+    EXPECT_TRUE(needsMouseButtons(table.entries()));
+}
+
+TEST(TickMessages, TextsAsAssembled) {
+    const QString command = "/opt/a-rather-long-folder-name/and-a-program --with-options";
+    const QString text = "first line\r\nsecond\nthird\rfourth and a long tail";
+    const TickMessage conflict = conflictMessage("A+Ctrl", command, text);
+    EXPECT_TRUE(conflict.exclamation);
+    EXPECT_EQ(conflict.title, "Pathwick - Command and send to for the same key!");
+    EXPECT_EQ(conflict.text, "Note:\r\nYou have a command and send to option for the same key.\r\n"
+                             "Key;\t\tA+Ctrl\r\n"
+                             "Command;\tr-name/and-a-program --with-options\r\n"
+                             "Send to;\t\tfirst line - second - third - fourt\r\n\r\n"
+                             "You should delete or change the key for one of the values,\r\n"
+                             "in the Global hot keys window.");
+    const TickMessage cantFind = cantFindMessage(" gedit ");
+    EXPECT_EQ(cantFind.title, "Pathwick - Can't find it.");
+    EXPECT_EQ(cantFind.text, "Can't find this application, directory or file.\r\nCheck the file "
+                             "path and name are correct.\r\n\r\n gedit ");
+    const TickMessage run = runTestMessage("F1", " gedit ");
+    EXPECT_FALSE(run.exclamation);
+    EXPECT_EQ(run.title, "RUN (Test mode)");
+    EXPECT_EQ(run.text, "F1\r\n gedit ");
+    EXPECT_EQ(sendTestMessage("F2", "a\r\nb").title, "SEND (Test mode)");
+    EXPECT_EQ(sendTestMessage("F2", "a\r\nb").text, "F2\r\na\r\nb");
+}
+
+TEST(TickMessages, CutsNeverSplitACharacter) {
+    const QString emoji = QString::fromUtf8("🙂");
+    const QString message =
+        conflictMessage("A", emoji + QString(34, 'c'), QString(34, 's') + emoji + "tail").text;
+    EXPECT_TRUE(message.contains("Command;\t" + emoji + QString(34, 'c') + "\r\n"));
+    EXPECT_TRUE(message.contains("Send to;\t\t" + QString(34, 's') + emoji + "\r\n"));
+}
+
+TEST(LaunchAttempts, WholeCommandFirstThenProgramAndArguments) {
+    const struct {
+        const char* command;
+        QList<Launch> attempts;
+    } cases[] = {
+        {"  gedit  ", {{"gedit", ""}}},
+        {"firefox --new-window https://example.org",
+         {{"firefox --new-window https://example.org", ""},
+          {"firefox", "--new-window https://example.org"}}},
+        {"\"/opt/My Apps/run tool\" --x \"a b\"",
+         {{"\"/opt/My Apps/run tool\" --x \"a b\"", ""}, {"/opt/My Apps/run tool", "--x \"a b\""}}},
+        {"/home/ann/My Documents", {{"/home/ann/My Documents", ""}, {"/home/ann/My", "Documents"}}},
+        {"echo hi; rm -rf ~ | cat $(id) `id`",
+         {{"echo hi; rm -rf ~ | cat $(id) `id`", ""}, {"echo", "hi; rm -rf ~ | cat $(id) `id`"}}},
+        {"\"/opt/quoted only\"", {{"\"/opt/quoted only\"", ""}, {"/opt/quoted only", ""}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(launchAttempts(QString::fromUtf8(c.command)), c.attempts) << c.command;
+}
+
+TEST_F(PollerFixture, HeldKeyFiresOncePerPress) {
+    table.values = {{"112_Command", "xterm"}};
+    press({112});
+    press({112});
+    press({112});
+    ASSERT_EQ(actions.opened.size(), 1);
+    EXPECT_EQ(actions.opened[0], (Launch{"xterm", ""}));
+    press({});
+    press({112});
+    EXPECT_EQ(actions.opened.size(), 2);
+    EXPECT_EQ(keys.snapshots, 5);
+}
+
+TEST_F(PollerFixture, TwoHeldCombinationsAlternateAndFireEveryTick) {
+    table.values = {{"65_Command", "a"}, {"66_Command", "b"}};
+    for (int tick = 0; tick < 4; ++tick)
+        press({65, 66});
+    EXPECT_EQ(actions.opened.size(), 4);
+    for (const Launch& launch : actions.opened)
+        EXPECT_EQ(launch.target, "b");
+}
+
+TEST_F(PollerFixture, NothingWhileTheHotKeyWindowIsShown) {
+    table.values = {{"112_Command", "xterm"}};
+    windowShown = true;
+    press({112});
+    EXPECT_EQ(keys.snapshots, 0);
+    windowShown = false;
+    press({112});
+    EXPECT_EQ(actions.opened.size(), 1);
+}
+
+TEST_F(PollerFixture, AnEmptyTableTakesNoLookAtTheKeyboard) {
+    press({112});
+    EXPECT_EQ(keys.snapshots, 0);
+}
+
+TEST_F(PollerFixture, NoTickWhileAMessageOfAnEarlierTickIsOpen) {
+    table.values = {{"65_Command", "a"}, {"65_Send", "b"}};
+    int ticksWhileOpen = 0;
+    actions.whileMessageOpen = [&] {
+        for (int i = 0; i < 3; ++i, ++ticksWhileOpen)
+            poller.tick();
+    };
+    press({65});
+    EXPECT_EQ(ticksWhileOpen, 3);
+    EXPECT_EQ(actions.messages.size(), 1);
+    press({65}); // still held: the pair alternates, so the conflict is reported again
+    EXPECT_EQ(actions.messages.size(), 2);
+    EXPECT_TRUE(actions.opened.isEmpty());
+    EXPECT_TRUE(actions.typed.isEmpty());
+}
+
+TEST_F(PollerFixture, NoTickWhileTheTextOfAnEarlierTickIsTyped) {
+    table.values = {{"65_Send", "one {[x]}"}, {"66_Send", "two"}};
+    actions.finishTypingAtOnce = false;
+    press({65});
+    press({});
+    press({66});
+    EXPECT_EQ(actions.typed, QStringList{"one X"});
+    actions.typingDone();
+    press({});
+    press({66});
+    EXPECT_EQ(actions.typed, (QStringList{"one X", "two"}));
+}
+
+TEST_F(PollerFixture, CommandsBeepsFailuresAndTestMode) {
+    table.values = {{"65_Command", "  BEEP "},
+                    {"66_Command", "firefox --new-window https://example.org"},
+                    {"67_Command", " gedit "},
+                    {"68_Send", "{[x]}"}};
+    press({65});
+    EXPECT_EQ(actions.alarms, 1);
+    EXPECT_TRUE(actions.opened.isEmpty());
+
+    actions.openResult = 2;
+    press({66});
+    EXPECT_EQ(actions.opened.size(), 2);
+    ASSERT_EQ(actions.messages.size(), 1);
+    EXPECT_EQ(actions.messages[0].text,
+              cantFindMessage("firefox --new-window https://example.org").text);
+
+    actions.openResult = 42;
+    poller.setTestMode(true);
+    actions.opened.clear();
+    press({67});
+    press({68});
+    press({65});
+    EXPECT_TRUE(actions.opened.isEmpty());
+    EXPECT_TRUE(actions.typed.isEmpty());
+    EXPECT_EQ(actions.alarms, 1);
+    ASSERT_EQ(actions.messages.size(), 4);
+    EXPECT_EQ(actions.messages[1].text, "C\r\n gedit ");
+    EXPECT_EQ(actions.messages[2].text, "D\r\nX");
+    EXPECT_EQ(actions.messages[3].text, "A\r\n  BEEP ");
+}
+
+TEST_F(PollerFixture, TimerRunsOnlyWhileSwitchedOn) {
+    EXPECT_FALSE(poller.isRunning());
+    poller.setRunning(true);
+    EXPECT_TRUE(poller.isRunning());
+    poller.setRunning(false);
+    EXPECT_FALSE(poller.isRunning());
+}
