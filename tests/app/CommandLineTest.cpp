@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "common/Version.h"
-#include "QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

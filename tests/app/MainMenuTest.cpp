@@ -1,5 +1,5 @@
 #include "app/MainMenu.h"
-#include "QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QtPrinting.h"
 #include "app/MainWindow.h"
+#include "support/QtPrinting.h"
 #include "dirlist/DirectoryStore.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"

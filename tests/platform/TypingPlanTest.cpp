@@ -92,6 +92,7 @@ TEST(TypingPlan, CharactersWithoutAKeyAreBoundToSpareKeys) {
     ASSERT_EQ(second.bindings.size(), 2u);
     EXPECT_EQ(second.bindings[0].keysyms[0], 0x01000000ul + 0x1F642);
     EXPECT_EQ(second.bindings[1].keysyms[0], XK_eacute);
+    EXPECT_EQ(second.bindings[1].keysyms[1], XK_eacute);
     EXPECT_EQ(second.events, join({tap(Spare1), tap(Spare2)}));
 }
 

@@ -106,8 +106,9 @@ TypingPlan planTyping(const QString& text, const KeyboardLayout& layout) {
             const size_t level = slot / layout.spareKeycodes.size();
             const unsigned int keycode = layout.spareKeycodes[slot % layout.spareKeycodes.size()];
             std::vector<Binding>& bindings = plan.batches.back().bindings;
+            // Both levels, so the server never pairs a lone letter with its other case.
             if (level == 0)
-                bindings.push_back({keycode, {keysymForCharacter(c), 0}});
+                bindings.push_back({keycode, {keysymForCharacter(c), keysymForCharacter(c)}});
             else
                 bindings[slot % layout.spareKeycodes.size()].keysyms[1] = keysymForCharacter(c);
             stroke = {keycode, level == 1, false};

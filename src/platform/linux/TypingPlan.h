@@ -28,7 +28,8 @@ struct KeyEvent {
     friend bool operator==(const KeyEvent&, const KeyEvent&) = default;
 };
 
-// Keysyms bound to one spare key: the first typed plain, the second with Shift.
+// Keysyms bound to one spare key: the first typed plain, the second with Shift (the same
+// one while only the first is used).
 struct Binding {
     unsigned int keycode = 0;
     unsigned long keysyms[2] = {0, 0};

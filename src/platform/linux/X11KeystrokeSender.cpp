@@ -61,6 +61,12 @@ X11KeystrokeSender::X11KeystrokeSender() {
     });
 }
 
+// The keyboard is left as it was found.
+X11KeystrokeSender::~X11KeystrokeSender() {
+    if (!bound_.empty())
+        restoreBindings();
+}
+
 int X11KeystrokeSender::batchPauseMs(const TypingBatch& batch) {
     return 30 + batch.characters / 2;
 }

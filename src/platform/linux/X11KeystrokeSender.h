@@ -19,6 +19,7 @@ namespace pathwick::platform {
 class X11KeystrokeSender : public QObject, public KeystrokeSender {
 public:
     X11KeystrokeSender();
+    ~X11KeystrokeSender() override;
     void type(const QString& text, std::function<void(Outcome)> done) override;
 
     // How long a batch of bound characters gets to be read before its keys are rebound.
