@@ -131,8 +131,12 @@ public:
             Status status = 0;
             const int length =
                 Xutf8LookupString(ic_, &event.xkey, buffer, sizeof buffer, &keysym, &status);
-            if (status == XLookupChars || status == XLookupBoth)
-                text += QString::fromUtf8(buffer, length);
+            if (status != XLookupChars && status != XLookupBoth)
+                continue;
+            // A hot key pressed with Ctrl reaches the window as a control character.
+            for (QChar c : QString::fromUtf8(buffer, length))
+                if (c >= u' ' || c == u'\t' || c == u'\r' || c == u'\n')
+                    text += c;
         }
     }
 

@@ -1,0 +1,182 @@
+#include "hotkeys/HotKeyActions.h"
+#include "hotkeys/HotKeyPoller.h"
+#include "hotkeys/HotKeyStore.h"
+#include "hotkeys/HotKeyWindowShown.h"
+#include "platform/Platform.h"
+#include "support/ModalDialogs.h"
+#include "support/QtPrinting.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// After Qt: the X headers define names (Status, Bool) that Qt headers use.
+#include "TextReceivers.h"
+#include "X11TestDisplay.h"
+
+#include <X11/XKBlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+using namespace pathwick;
+using namespace pathwick::hotkeys;
+using namespace pathwick::test;
+
+namespace {
+
+const QString SentText =
+    QString::fromUtf8("Dear Ann,\r\n\tthe price is 5 € (not 6); é ß 🙂 日本\r\nBye\nX");
+
+// The real poller, store, key state, launcher and keystroke sender; keys come from the
+// test's own X connection, a separate client, and launches reach the recording opener.
+class HotKeyFiringTest : public X11TestDisplay {
+protected:
+    void SetUp() override {
+        X11TestDisplay::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        const QString recorder = QFileInfo(__FILE__).absolutePath() + "/../support/recorder.sh";
+        record = scratch.filePath("record.txt");
+        environment.set("PATHWICK_OPENER", QFileInfo(recorder).canonicalFilePath().toLocal8Bit());
+        environment.set("PATHWICK_RECORD_FILE", record.toLocal8Bit());
+        program = scratch.filePath("my program");
+        QFile file(program);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nout=program\nfor a in \"$@\"; do out=\"$out[$a]\"; done\n"
+                   "printf '0\\t%s\\n' \"$out\" >> \"$PATHWICK_RECORD_FILE\"\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        writeHotKeyValue("112_Command", HotKeyType::Command, "https://example.org/F1");
+        writeHotKeyValue("113_Command", HotKeyType::Command, "https://example.org/F2");
+        writeHotKeyValue("114_Command", HotKeyType::Command,
+                         '"' + program + "\" --flag \"two words\" ;echo $(id)");
+        writeHotKeyValue("160_Command", HotKeyType::Command, "https://example.org/LeftShift");
+        writeHotKeyValue("65_Send_Shift_Ctrl", HotKeyType::Send, SentText);
+        poller.setRunning(true);
+    }
+    void TearDown() override {
+        if (display) {
+            for (KeyCode key : held_)
+                XTestFakeKeyEvent(display, key, False, CurrentTime);
+            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
+            XSync(display, False);
+        }
+        EXPECT_FALSE(noMessage.shown) << noMessage.text.toStdString();
+        X11TestDisplay::TearDown();
+    }
+
+    void press(std::initializer_list<KeySym> keys) {
+        for (KeySym keysym : keys) {
+            const KeyCode key = XKeysymToKeycode(display, keysym);
+            XTestFakeKeyEvent(display, key, True, CurrentTime);
+            held_.push_back(key);
+        }
+        XSync(display, False);
+    }
+    void releaseAll() {
+        for (auto key = held_.rbegin(); key != held_.rend(); ++key)
+            XTestFakeKeyEvent(display, *key, False, CurrentTime);
+        XSync(display, False);
+        held_.clear();
+    }
+    // Lets the poller run for a while with the keys as they are.
+    void ticks(int count) {
+        pumpUntil([] { return false; }, count * HotKeyPoller::IntervalMs);
+    }
+    QStringList recorded() {
+        QFile file(record);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (const qsizetype tab = line.indexOf('\t'); tab >= 0)
+                lines.append(QString::fromUtf8(line.mid(tab + 1)));
+        return lines;
+    }
+    QStringList recordedAfter(int count, int timeoutMs = 5000) {
+        pumpUntil([&] { return recorded().size() >= count; }, timeoutMs);
+        return recorded();
+    }
+    // Ctrl+Shift+A with Caps Lock on; the keys stay down until after the tick has fired.
+    void pressSendKeyWithCapsLock() {
+        XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
+        press({XK_Control_L, XK_Shift_L, XK_a});
+        QTimer::singleShot(600, [this] { releaseAll(); });
+    }
+
+    // A message would mean a command did not start; it is answered so the test cannot hang.
+    MessageBoxAnswer noMessage;
+    TempStore store;
+    QTemporaryDir scratch;
+    ScopedEnvironment environment;
+    QString record;
+    QString program;
+    StoreHotKeyTable table;
+    DesktopHotKeyActions actions;
+    HotKeyPoller poller{table, platform::keys(), actions, hotKeyWindowShown};
+    std::vector<KeyCode> held_;
+};
+
+} // namespace
+
+TEST_F(HotKeyFiringTest, SendTypesIntoAnXlibWindowWhileTheHotKeyIsHeld) {
+    XlibReceiver receiver(display);
+    pressSendKeyWithCapsLock();
+    const QString expected = asReceived(SentText);
+    pumpUntil([&] { return receiver.text.size() >= expected.size(); }, 10000,
+              [&] { receiver.pump(); });
+    ticks(3);
+    receiver.pump();
+    EXPECT_EQ(asReceived(receiver.text), expected);
+}
+
+TEST_F(HotKeyFiringTest, SendTypesIntoAQtTextBoxWhileTheHotKeyIsHeld) {
+    QtReceiver receiver(qgetenv("PATHWICK_TEST_DISPLAY"), asReceived(SentText).size());
+    ASSERT_TRUE(receiver.waitReady());
+    pressSendKeyWithCapsLock();
+    QString received;
+    qint64 doneNs = 0;
+    ASSERT_TRUE(receiver.finish(received, doneNs, 10000));
+    EXPECT_EQ(received, asReceived(SentText));
+}
+
+TEST_F(HotKeyFiringTest, CommandsFireOncePerPressWithTheirArguments) {
+    press({XK_F1});
+    ticks(4);
+    releaseAll();
+    ticks(2);
+    press({XK_F1});
+    ticks(2);
+    releaseAll();
+    press({XK_F3});
+    ticks(2);
+    releaseAll();
+    EXPECT_EQ(recordedAfter(3), (QStringList{"https://example.org/F1", "https://example.org/F1",
+                                             "program[--flag][two words][;echo][$(id)]"}));
+}
+
+// Both entries fire on every tick while both are held; the later one's command is run.
+TEST_F(HotKeyFiringTest, TwoHeldCombinationsAlternate) {
+    press({XK_F1, XK_F2});
+    ticks(5);
+    releaseAll();
+    const QStringList runs = recordedAfter(4);
+    EXPECT_GE(runs.size(), 4);
+    EXPECT_EQ(runs.count("https://example.org/F2"), runs.size());
+}
+
+TEST_F(HotKeyFiringTest, ExtraOrOwnModifiersDoNotFire) {
+    press({XK_Shift_L, XK_F1}); // Shift+F1 is not F1
+    ticks(3);
+    releaseAll();
+    press({XK_Shift_L}); // Left Shift is also Shift, which 160_Command does not ask for
+    ticks(3);
+    releaseAll();
+    ticks(1);
+    EXPECT_TRUE(recorded().isEmpty());
+}
