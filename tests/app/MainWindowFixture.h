@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "support/QtPrinting.h"
 #include "dirlist/DirectoryStore.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
 #include "support/ModalDialogs.h"
+#include "support/QtPrinting.h"
 #include "support/TempStore.h"
 
 #include <QAction>
