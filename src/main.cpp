@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "hotkeys/HotKeyJob.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         return 0;
 
     pathwick::MainWindow window(*commandLine);
+    window.addJob(new pathwick::hotkeys::HotKeyJob(window, window.menu().hotKeys, &window));
     window.show();
     return app.exec();
 }

@@ -10,10 +10,6 @@ inline constexpr auto DriveCaptionStart = " - Drive ";
 inline constexpr auto DriveCaptionEnd = " only";
 inline constexpr auto CloseAllCaption = " - Close all directories:";
 
-// The hot key switch.
-inline constexpr auto HotKeysRunning = "&Global hot keys is running";
-inline constexpr auto HotKeysDisabled = "&Global hot keys is disabled";
-
 // The Help menu.
 inline constexpr auto AboutStart = "&About ";
 inline constexpr auto HelpPathEntry = "Help file &path\tMenu+shift";

@@ -16,6 +16,7 @@
 #include "dirlist/Drives.h"
 #include "dirlist/ListFileCommands.h"
 #include "dirlist/OpeningRun.h"
+#include "hotkeys/HotKeyTexts.h"
 #include "hotkeys/HotKeyWindowEntries.h"
 #include "settings/ProgramSettings.h"
 #include "settings/StoreLocation.h"
@@ -145,7 +146,8 @@ void MainWindow::load() {
 
     const bool hotKeysRunning = read(catalogue::HotKeysRunning);
     menu_.hotKeys.onOff->setChecked(hotKeysRunning);
-    menu_.hotKeys.onOff->setText(hotKeysRunning ? texts::HotKeysRunning : texts::HotKeysDisabled);
+    menu_.hotKeys.onOff->setText(hotKeysRunning ? hotkeys::texts::SwitchRunning
+                                                : hotkeys::texts::SwitchDisabled);
     testMode_ = read(catalogue::HotKeysTestmode);
 
     currentDrive_.clear();

@@ -5,9 +5,9 @@
 namespace pathwick::hotkeys {
 
 HotKeyPoller::HotKeyPoller(HotKeyTable& table, platform::KeyState& keys, HotKeyActions& actions,
-                           std::function<bool()> windowShown, QObject* parent)
+                           Switches switches, QObject* parent)
     : QObject(parent), table_(table), keys_(keys), actions_(actions),
-      windowShown_(std::move(windowShown)) {
+      switches_(std::move(switches)) {
     timer_.setInterval(IntervalMs);
     connect(&timer_, &QTimer::timeout, this, &HotKeyPoller::tick);
 }
@@ -23,14 +23,6 @@ bool HotKeyPoller::isRunning() const {
     return timer_.isActive();
 }
 
-void HotKeyPoller::setTestMode(bool testMode) {
-    testMode_ = testMode;
-}
-
-bool HotKeyPoller::testMode() const {
-    return testMode_;
-}
-
 void HotKeyPoller::clearLastFired() {
     lastFired_.clear();
 }
@@ -40,7 +32,7 @@ QString HotKeyPoller::lastFired() const {
 }
 
 void HotKeyPoller::tick() {
-    if (busy_ || (windowShown_ && windowShown_()))
+    if (busy_ || (switches_.windowShown && switches_.windowShown()))
         return;
     const QList<StoredHotKey> entries = table_.entries();
     if (entries.isEmpty()) {
@@ -59,12 +51,13 @@ void HotKeyPoller::tick() {
 // running, so busy_ keeps those ticks from firing again on top.
 void HotKeyPoller::act(const TickDecision& decision) {
     busy_ = true;
+    const bool testMode = switches_.testMode && switches_.testMode();
     switch (decision.action) {
     case TickDecision::Action::Conflict:
         actions_.showMessage(conflictMessage(decision.keyName, decision.command, decision.text));
         break;
     case TickDecision::Action::Run:
-        if (testMode_) {
+        if (testMode) {
             actions_.showMessage(runTestMessage(decision.keyName, decision.command));
         } else if (isBeep(decision.command)) {
             actions_.playAlarm();
@@ -79,7 +72,7 @@ void HotKeyPoller::act(const TickDecision& decision) {
         break;
     case TickDecision::Action::Send: {
         const QString text = actions_.expand(decision.text);
-        if (testMode_) {
+        if (testMode) {
             actions_.showMessage(sendTestMessage(decision.keyName, text));
             break;
         }

@@ -19,14 +19,17 @@ class HotKeyPoller : public QObject {
 public:
     static constexpr int IntervalMs = 200;
 
-    // windowShown: the hot key window is open, so ticks do nothing.
+    // What the poller asks at each tick: whether the hot key window is open (ticks then do
+    // nothing), and whether test mode is on (fired keys only say what they would do).
+    struct Switches {
+        std::function<bool()> windowShown;
+        std::function<bool()> testMode;
+    };
     HotKeyPoller(HotKeyTable& table, platform::KeyState& keys, HotKeyActions& actions,
-                 std::function<bool()> windowShown, QObject* parent = nullptr);
+                 Switches switches, QObject* parent = nullptr);
 
     void setRunning(bool running);
     bool isRunning() const;
-    void setTestMode(bool testMode);
-    bool testMode() const;
     // Forgets the entry that fired last, as when the program starts.
     void clearLastFired();
     QString lastFired() const;
@@ -40,10 +43,9 @@ private:
     HotKeyTable& table_;
     platform::KeyState& keys_;
     HotKeyActions& actions_;
-    std::function<bool()> windowShown_;
+    Switches switches_;
     QTimer timer_;
     QString lastFired_;
-    bool testMode_ = false;
     bool busy_ = false;
 };
 

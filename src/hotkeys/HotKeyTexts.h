@@ -3,6 +3,11 @@
 // The poller's own texts, each in one place.
 namespace pathwick::hotkeys::texts {
 
+// The caption of the main window's hot key switch.
+inline constexpr auto SwitchRunning = "&Global hot keys is running";
+inline constexpr auto SwitchDisabled = "&Global hot keys is disabled";
+inline constexpr auto WaylandTitle = " - Global hot keys";
+
 inline constexpr auto ShiftName = "+Shift";
 inline constexpr auto CtrlName = "+Ctrl";
 inline constexpr auto AltName = "+Alt";

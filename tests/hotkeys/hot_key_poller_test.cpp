@@ -78,7 +78,9 @@ struct PollerFixture : testing::Test {
     platform::fake::FakeKeyState keys;
     RecordingActions actions;
     bool windowShown = false;
-    HotKeyPoller poller{table, keys, actions, [this] { return windowShown; }};
+    bool testMode = false;
+    HotKeyPoller poller{
+        table, keys, actions, {[this] { return windowShown; }, [this] { return testMode; }}};
 
     void press(std::initializer_list<int> held) {
         keys.down = QSet<int>(held);
@@ -400,7 +402,7 @@ TEST_F(PollerFixture, CommandsBeepsFailuresAndTestMode) {
               cantFindMessage("firefox --new-window https://example.org").text);
 
     actions.openResult = 42;
-    poller.setTestMode(true);
+    testMode = true;
     actions.opened.clear();
     press({67});
     press({68});

@@ -1,0 +1,104 @@
+#include "hotkeys/HotKeyJob.h"
+
+#include "common/MainWindowHost.h"
+#include "hotkeys/HotKeyStore.h"
+#include "hotkeys/WaylandSession.h"
+#include "platform/fake/FakePlatform.h"
+#include "support/ModalDialogs.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempStore.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace pathwick;
+using namespace pathwick::hotkeys;
+
+namespace {
+
+class Host : public MainWindowHost {
+public:
+    bool testMode = false;
+    QString GetCommand() const override { return {}; }
+    void SetDoItFlag(bool) override {}
+    void TestMode_valueSet(bool value) override { testMode = value; }
+    bool TestModeValue_valueGet() const override { return testMode; }
+    bool hiddenMenuVisible() const override { return false; }
+    void setHiddenMenuVisible(bool) override {}
+};
+
+struct HotKeyJobTest : testing::Test {
+    test::TempStore store;
+    platform::fake::FakePlatform fakes;
+    test::ScopedEnvironment environment;
+    Host host;
+    QAction onOff;
+    QObject owner;
+
+    HotKeyJobTest() {
+        onOff.setCheckable(true);
+        onOff.setChecked(true);
+    }
+    HotKeyMenu menu() { return {nullptr, nullptr, &onOff, nullptr}; }
+    void wait(int ms) {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+};
+
+} // namespace
+
+TEST_F(HotKeyJobTest, TheSwitchStartsAndStopsThePoller) {
+    environment.set("XDG_SESSION_TYPE", "x11");
+    auto* job = new HotKeyJob(host, menu(), &owner);
+    EXPECT_TRUE(job->poller().isRunning());
+    onOff.trigger();
+    EXPECT_FALSE(job->poller().isRunning());
+    EXPECT_EQ(onOff.text(), "&Global hot keys is disabled");
+    test::ModalAnswers answers;
+    onOff.trigger();
+    EXPECT_TRUE(job->poller().isRunning());
+    EXPECT_EQ(onOff.text(), "&Global hot keys is running");
+    EXPECT_TRUE(answers.seen().isEmpty());
+
+    onOff.setChecked(false);
+    job->loadFinished();
+    EXPECT_FALSE(job->poller().isRunning());
+}
+
+TEST_F(HotKeyJobTest, WaylandIsExplainedOnceWhenSwitchedOn) {
+    environment.set("XDG_SESSION_TYPE", "wayland");
+    onOff.setChecked(false);
+    new HotKeyJob(host, menu(), &owner);
+    test::ModalAnswers answers;
+    answers.press(QMessageBox::Ok).press(QMessageBox::Ok);
+    onOff.trigger();
+    onOff.trigger();
+    onOff.trigger();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(answers.seen()[0].text, waylandNotice());
+}
+
+TEST_F(HotKeyJobTest, TestModeComesFromTheMainWindowAtEachTick) {
+    writeHotKeyValue("112_Command", HotKeyType::Command, "gedit");
+    fakes.keys->down = {112};
+    host.testMode = true;
+    test::ModalAnswers answers;
+    answers.press(QMessageBox::Ok);
+    new HotKeyJob(host, menu(), &owner);
+    wait(HotKeyPoller::IntervalMs * 2);
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(answers.seen()[0].title, "RUN (Test mode)");
+    EXPECT_TRUE(fakes.shell->calls.isEmpty());
+
+    host.testMode = false;
+    fakes.keys->down = {};
+    wait(HotKeyPoller::IntervalMs + 50);
+    fakes.keys->down = {112};
+    wait(HotKeyPoller::IntervalMs + 50);
+    EXPECT_EQ(fakes.shell->targets(), QStringList{"gedit"});
+}
