@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
-#include "hotkeys/HotKeyJob.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,7 +25,6 @@ int main(int argc, char** argv) {
         return 0;
 
     pathwick::MainWindow window(*commandLine);
-    window.addJob(new pathwick::hotkeys::HotKeyJob(window, window.menu().hotKeys, &window));
     window.show();
     return app.exec();
 }

@@ -16,6 +16,7 @@
 #include "dirlist/Drives.h"
 #include "dirlist/ListFileCommands.h"
 #include "dirlist/OpeningRun.h"
+#include "hotkeys/HotKeyJob.h"
 #include "hotkeys/HotKeyTexts.h"
 #include "hotkeys/HotKeyWindowEntries.h"
 #include "settings/ProgramSettings.h"
@@ -81,14 +82,15 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         move(place->availableGeometry().center() - rect().center());
     setMessageWindowOwner(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
-    shutdown_ = new ShutdownController(
-        {menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning, [this] { refillDisplayInfo(); }},
-        {}, this);
+    shutdown_ = new ShutdownController({menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning,
+                                        [this] { refillDisplayInfo(); }},
+                                       {}, this);
     addJob(shutdown_);
     hotkeys::connectHotKeyWindowEntries(
         menu_.hotKeys, this,
         {[this] { shutdown_->StartRebootTimer(); },
          [this](QWidget* owner) { shutdown_->showRebootSchedule(owner); }});
+    addJob(new hotkeys::HotKeyJob(*this, menu_.hotKeys, this));
     load();
 }
 

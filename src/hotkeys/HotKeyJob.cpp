@@ -12,13 +12,26 @@
 
 namespace pathwick::hotkeys {
 
+namespace {
+
+// The platform's key state as it is at each question, so installed fakes are followed.
+class CurrentKeyState : public platform::KeyState {
+public:
+    bool isDown(int virtualKey) override { return platform::keys().isDown(virtualKey); }
+    platform::KeySnapshot snapshot(bool withMouseButtons) override {
+        return platform::keys().snapshot(withMouseButtons);
+    }
+};
+
+CurrentKeyState currentKeys;
+
+} // namespace
+
 HotKeyJob::HotKeyJob(MainWindowHost& host, const HotKeyMenu& menu, QObject* parent)
     : QObject(parent), host_(host), menu_(menu),
-      poller_(table_, platform::keys(), actions_,
+      poller_(table_, currentKeys, actions_,
               {hotKeyWindowShown, [this] { return host_.TestModeValue_valueGet(); }}, this) {
     connect(menu_.onOff, &QAction::triggered, this, &HotKeyJob::switchClicked);
-    // The main window has loaded before its jobs are added.
-    loadFinished();
 }
 
 void HotKeyJob::loadFinished() {

@@ -55,6 +55,8 @@ struct HotKeyJobTest : testing::Test {
 TEST_F(HotKeyJobTest, TheSwitchStartsAndStopsThePoller) {
     environment.set("XDG_SESSION_TYPE", "x11");
     auto* job = new HotKeyJob(host, menu(), &owner);
+    EXPECT_FALSE(job->poller().isRunning());
+    job->loadFinished();
     EXPECT_TRUE(job->poller().isRunning());
     onOff.trigger();
     EXPECT_FALSE(job->poller().isRunning());
@@ -89,7 +91,7 @@ TEST_F(HotKeyJobTest, TestModeComesFromTheMainWindowAtEachTick) {
     host.testMode = true;
     test::ModalAnswers answers;
     answers.press(QMessageBox::Ok);
-    new HotKeyJob(host, menu(), &owner);
+    (new HotKeyJob(host, menu(), &owner))->loadFinished();
     wait(HotKeyPoller::IntervalMs * 2);
     ASSERT_EQ(answers.seen().size(), 1);
     EXPECT_EQ(answers.seen()[0].title, "RUN (Test mode)");
