@@ -82,9 +82,9 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         move(place->availableGeometry().center() - rect().center());
     setMessageWindowOwner(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::closeForSessionEnd);
-    shutdown_ = new ShutdownController({menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning,
-                                        [this] { refillDisplayInfo(); }},
-                                       {}, this);
+    shutdown_ = new ShutdownController(
+        {menu_.shutdown, this, txt_DisplayInfo, picShutdownWarning, [this] { refillDisplayInfo(); }},
+        {}, this);
     addJob(shutdown_);
     hotkeys::connectHotKeyWindowEntries(
         menu_.hotKeys, this,
