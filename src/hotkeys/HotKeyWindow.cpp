@@ -9,6 +9,7 @@
 #include "hotkeys/HotKeyDrop.h"
 #include "hotkeys/HotKeyMessages.h"
 #include "hotkeys/HotKeyStore.h"
+#include "hotkeys/HotKeyTick.h"
 #include "hotkeys/HotKeyWindowShown.h"
 #include "hotkeys/HotKeyWindowTexts.h"
 #include "hotkeys/KeyNames.h"
@@ -456,14 +457,17 @@ void HotKeyWindow::com_DeleteHotkey_Click() {
 
 void HotKeyWindow::com_TestCommand_Click() {
     if (currentType() == HotKeyType::Command) {
-        const QString command = trimSpaces(commandBox_->text());
-        if (command.toLower() == QLatin1String("beep")) {
+        // Tried as a hot key runs it: the whole text, then a program with its parameters.
+        const QString command = commandBox_->text();
+        if (isBeep(command)) {
             PlayWAV(QString::fromLatin1(AlarmSound), false, true);
             return;
         }
-        if (OpenWithShell(command, QString(), int(platform::ShowMode::Normal)) !=
-            platform::ShellResult::Success)
-            showMessage(this, QMessageBox::Warning, text(CantFindTitle), text(CantFindText));
+        for (const Launch& launch : launchAttempts(command))
+            if (OpenWithShell(launch.target, launch.parameters, int(platform::ShowMode::Normal)) ==
+                platform::ShellResult::Success)
+                return;
+        showMessage(this, QMessageBox::Warning, text(CantFindTitle), text(CantFindText));
         return;
     }
     const QString path = writeSendTestFile(ReplaceTextTokens(shownBoxText()));

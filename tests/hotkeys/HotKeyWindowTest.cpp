@@ -220,13 +220,20 @@ TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
     button("com_TestCommand")->click();
     EXPECT_EQ(fakes.shell->targets(), QStringList{"/opt/tool/run"});
 
+    // A command with arguments is tried whole, then as a program with its parameters.
     fakes.shell->result = platform::ShellResult::FileNotFound;
+    commandBox()->setText("gedit --new-window");
+    fakes.shell->calls.clear();
     ModalAnswers answers;
     button("com_TestCommand")->click();
     EXPECT_EQ(answers.only().title, "Pathwick - Can't find it.");
     EXPECT_EQ(answers.only().text,
               "Can't find this application, directory or file.\r\nCheck the file "
               "path and name are correct.");
+    ASSERT_EQ(fakes.shell->calls.size(), 2);
+    EXPECT_EQ(fakes.shell->calls.at(0).target, "gedit --new-window");
+    EXPECT_EQ(fakes.shell->calls.at(1).target, "gedit");
+    EXPECT_EQ(fakes.shell->calls.at(1).parameters, "--new-window");
 }
 
 TEST_F(HotKeyWindowTest, SendTestOpensTheExpandedTextInTheTextEditor) {
