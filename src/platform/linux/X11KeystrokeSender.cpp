@@ -68,7 +68,7 @@ X11KeystrokeSender::~X11KeystrokeSender() {
 }
 
 int X11KeystrokeSender::batchPauseMs(const TypingBatch& batch) {
-    return 30 + batch.characters / 2;
+    return 100 + 2 * batch.characters;
 }
 
 void X11KeystrokeSender::type(const QString& text, std::function<void(Outcome)> done) {

@@ -1,0 +1,163 @@
+#include "platform/linux/X11KeystrokeSender.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+// After Qt: the X headers define names (Status, Bool) that Qt headers use.
+#include "x11/TextReceivers.h"
+
+using namespace pathwick;
+using pathwick::test::asReceived;
+using pathwick::test::QtReceiver;
+
+namespace {
+
+QByteArray displayName() {
+    const QByteArray test = qgetenv("PATHWICK_TEST_DISPLAY");
+    return test.isEmpty() ? qgetenv("DISPLAY") : test;
+}
+
+std::vector<char32_t> codePoints(const QString& text) {
+    std::vector<char32_t> out;
+    for (char32_t c : text.toUcs4())
+        out.push_back(c);
+    return out;
+}
+
+// Characters missing or wrong: what a longest common subsequence leaves over.
+int lostCharacters(const QString& expected, const QString& received) {
+    const std::vector<char32_t> a = codePoints(expected), b = codePoints(received);
+    std::vector<int> row(b.size() + 1, 0), previous(b.size() + 1, 0);
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j)
+            row[j] = a[i - 1] == b[j - 1] ? previous[j - 1] + 1 : std::max(previous[j], row[j - 1]);
+        std::swap(row, previous);
+    }
+    return int(std::max(a.size(), b.size())) - previous[b.size()];
+}
+
+QString asciiText(int length) {
+    QString text;
+    for (int i = 0; text.size() < length; ++i)
+        text += QChar(' ' + (i * 37) % 95);
+    return text;
+}
+
+// Greek, CJK, accented Latin and emoji, one after another in a shuffled order.
+QString mixedText(int length) {
+    const QStringList sets = {
+        QString::fromUtf8("αβγδεζηθικλμνξοπρστυφχψωΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ"),
+        QString::fromUtf8("日本語中文字漢学生先時間年月火水木金土山川田人口目耳手足力気天雨電話"
+                          "東西南北上下左右大小高安新古長明暗白黒赤青花草虫魚鳥犬猫馬牛羊"),
+        QString::fromUtf8("éèêëàâäçñüöïîôûùÿßÉÈÊÀÂÄÇÑÜÖÏÎÔÛåøæÅØÆœŒłŁśźżčšž"),
+        QString::fromUtf8(
+            "😀🙂😉😍🤔👍👋🎉🚀🌍🍕☕🐱🐶🌟💡📎🔑🎵⚽"),
+    };
+    const QList<std::vector<char32_t>> pools = {codePoints(sets[0]), codePoints(sets[1]),
+                                                codePoints(sets[2]), codePoints(sets[3])};
+    QString text;
+    for (int i = 0; i < length; ++i) {
+        const std::vector<char32_t>& pool = pools[i % 4];
+        const char32_t c = pool[(size_t(i) * 7919u) % pool.size()];
+        text += QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
+qint64 nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Types the text into the Qt receiver once per iteration; the time runs from the first key
+// sent to the receiver holding the whole text (or giving up).
+template <typename Typist> void measure(benchmark::State& state, const QString& text, Typist type) {
+    double seconds = 0;
+    double lost = 0;
+    const double characters = double(text.toUcs4().size());
+    for (auto _ : state) {
+        QtReceiver receiver(displayName(), asReceived(text).size(), 30000);
+        if (!receiver.waitReady()) {
+            state.SkipWithError("the receiver did not get the focus");
+            return;
+        }
+        const qint64 start = nowNs();
+        type(text);
+        QString received;
+        qint64 done = 0;
+        if (!receiver.finish(received, done, 40000)) {
+            state.SkipWithError("the receiver did not answer");
+            return;
+        }
+        const double took = double(done - start) / 1e9;
+        state.SetIterationTime(took);
+        seconds += took;
+        lost += lostCharacters(asReceived(text), received);
+    }
+    state.counters["chars_per_second"] = characters * double(state.iterations()) / seconds;
+    state.counters["lost"] = lost / double(state.iterations());
+}
+
+void pathwickSender(benchmark::State& state, const QString& text) {
+    platform::X11KeystrokeSender sender;
+    measure(state, text, [&](const QString& t) { sender.type(t, {}); });
+}
+
+// The reference: xdotool typing the same text into the same receiver.
+void xdotool(benchmark::State& state, const QString& text, const QStringList& options) {
+    measure(state, text, [&](const QString& t) {
+        QProcess::startDetached("xdotool", QStringList{"type"} + options + QStringList{"--", t});
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QByteArray name = displayName();
+    Display* probe = name.isEmpty() ? nullptr : XOpenDisplay(name.constData());
+    if (!probe) {
+        std::printf("bench_typing: no X display (set PATHWICK_TEST_DISPLAY or DISPLAY); "
+                    "nothing measured\n");
+        return 0;
+    }
+    qputenv("DISPLAY", name);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const QString ascii = asciiText(2000);
+    const QString unicode = mixedText(1000);
+    const bool haveXdotool = QProcess::execute("xdotool", {"version"}) == 0;
+    auto add = [](const char* title, auto function) {
+        benchmark::RegisterBenchmark(title, function)
+            ->UseManualTime()
+            ->Iterations(3)
+            ->Unit(benchmark::kMillisecond);
+    };
+    add("Typing/ascii_2000_chars", [&](benchmark::State& s) { pathwickSender(s, ascii); });
+    add("Typing/unicode_1000_mixed_chars",
+        [&](benchmark::State& s) { pathwickSender(s, unicode); });
+    if (haveXdotool) {
+        add("Reference/xdotool_delay0_ascii_2000_chars", [&](benchmark::State& s) {
+            xdotool(s, ascii, {"--delay", "0"});
+        });
+        add("Reference/xdotool_delay0_unicode_1000_mixed_chars", [&](benchmark::State& s) {
+            xdotool(s, unicode, {"--delay", "0"});
+        });
+        benchmark::RegisterBenchmark("Reference/xdotool_default_ascii_2000_chars",
+                                     [&](benchmark::State& s) { xdotool(s, ascii, {}); })
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    XCloseDisplay(probe);
+    return 0;
+}
