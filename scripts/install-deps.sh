@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6dbus6 libgl-dev
   libsqlite3-dev libx11-dev libxtst-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils x11-xkb-utils xkb-data
   desktop-file-utils
 )
 [[ $# -gt 0 ]] && packages=("$@")
