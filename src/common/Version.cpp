@@ -1,5 +1,6 @@
 #include "common/Version.h"
 
+#include "common/BuildInfo.h"
 #include "common/CommonTexts.h"
 #include "common/ValueFormats.h"
 #include "settings/Catalogue.h"
@@ -23,9 +24,9 @@ QFileInfo executableFile() {
 } // namespace
 
 QString VersionText() {
-    return QString::number(PATHWICK_VERSION_MAJOR) + '.' +
-           formatMinDigits(PATHWICK_VERSION_MINOR, 2) + '.' +
-           formatMinDigits(PATHWICK_VERSION_PATCH, 4);
+    return QString::number(build_info::VersionMajor) + '.' +
+           formatMinDigits(build_info::VersionMinor, 2) + '.' +
+           formatMinDigits(build_info::VersionRevision, 4);
 }
 
 QString VersionCaption() {
@@ -57,12 +58,19 @@ QString ExecutableName() {
     return name;
 }
 
+QString readOnlyFolderFor(const QString& executableFolder) {
+    const QFileInfo data(QDir(executableFolder).filePath(build_info::DataFolderFromBin));
+    if (data.isDir())
+        return data.canonicalFilePath();
+    return executableFolder;
+}
+
 QString ProgramFolder() {
-    return executableFile().absolutePath();
+    return readOnlyFolderFor(executableFile().absolutePath());
 }
 
 QString ProgramWriteFolder() {
-    const QString folder = ProgramFolder();
+    const QString folder = executableFile().absolutePath();
     if (QFileInfo(folder).isWritable())
         return folder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

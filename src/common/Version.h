@@ -18,9 +18,14 @@ QString SavedWithStamp(const QString& origin);
 QString ExecutableName();
 // What the platform appends to executable names ("" here, ".exe" on Windows).
 QString ExecutableSuffix();
-// The executable's folder (files the program reads) and the folder it writes its own files to:
-// the executable's folder when writable, else $XDG_DATA_HOME/pathwick (created on demand).
+// The folder of the files the program reads (help files, the companion program, the alarm):
+// readOnlyFolderFor(the executable's folder).
 QString ProgramFolder();
+// The installed data folder (<prefix>/share/pathwick) when the executable lies in <prefix>/bin
+// beside it, otherwise the executable's folder itself (a build tree).
+QString readOnlyFolderFor(const QString& executableFolder);
+// The folder the program writes its own files to: the executable's folder when writable, else
+// $XDG_DATA_HOME/pathwick (created on demand).
 QString ProgramWriteFolder();
 
 } // namespace pathwick

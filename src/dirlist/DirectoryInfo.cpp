@@ -14,19 +14,9 @@ namespace {
 
 namespace texts = dirlist_texts;
 
-constexpr int ReadOnly = 1;
-constexpr int Hidden = 2;
-constexpr int System = 4;
-constexpr int Directory = 16;
-constexpr int Archive = 32;
-
 QString lastComponentOf(const QString& path) {
     const qsizetype cut = qMax(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
     return path.mid(cut + 1);
-}
-
-bool isDotName(const QString& path) {
-    return QFileInfo(QDir::cleanPath(path)).fileName().startsWith(u'.');
 }
 
 // What the recycle-bin token expands to: the trash stands for the recycle bin whether or not
@@ -38,26 +28,6 @@ bool isTrashFolder(const QString& path, const QString& trash) {
 }
 
 } // namespace
-
-int attributeWord(const QString& path) {
-    if (path.trimmed().isEmpty())
-        return -2;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return -1;
-    int word = 0;
-    if (info.isDir())
-        word |= Directory;
-    else if (info.isFile())
-        word |= Archive;
-    else
-        word |= System; // devices, sockets and pipes
-    if (!info.isWritable())
-        word |= ReadOnly;
-    if (isDotName(path))
-        word |= Hidden;
-    return word;
-}
 
 DirectoryVerdict classifyAttributeWord(int word, const QString& lastComponent) {
     const auto row = [&](bool isOk, const char* text) {

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "common/FileServices.h"
 #include "dirlist/PathTokens.h"
 
 #include <QString>
 
 namespace pathwick {
-
-// The attribute word of a path (directory 16, read-only 1, hidden 2, system 4, archive 32);
-// -1 when it cannot be had, -2 for a blank path.
-int attributeWord(const QString& path);
 
 // What the classification table says for an attribute word.
 struct DirectoryVerdict {
