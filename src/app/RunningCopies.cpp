@@ -33,13 +33,17 @@ QString RunningProcessInfo(int index) {
     return processInfoFrom(platform::processes().executableNames(), index);
 }
 
-int countCopiesIn(const QStringList& names, const QString& executableWithSuffix) {
-    int count = 0;
+QStringList copiesIn(const QStringList& names, const QString& executableWithSuffix) {
+    QStringList copies;
     for (const QString& name : names) {
         if (name == executableWithSuffix)
-            ++count;
+            copies.append(name);
     }
-    return count;
+    return copies;
+}
+
+int countCopiesIn(const QStringList& names, const QString& executableWithSuffix) {
+    return int(copiesIn(names, executableWithSuffix).size());
 }
 
 int CountRunningCopies() {

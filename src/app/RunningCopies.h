@@ -17,6 +17,8 @@ QString processInfoFrom(const std::optional<QStringList>& walk, int index);
 // ("pathwick-helper" or "pathwick2" is another program).
 int CountRunningCopies();
 int countCopiesIn(const QStringList& names, const QString& executableWithSuffix);
+// The names of a walk that count as copies, in walk order.
+QStringList copiesIn(const QStringList& names, const QString& executableWithSuffix);
 
 // The question shown when not exactly one copy runs.
 QString runningCopiesText(int count, const QString& executableName, const QString& suffix);

@@ -44,6 +44,12 @@ int& lastButtonValue() {
     return value;
 }
 
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 void setBold(QWidget* widget, bool bold) {
     QFont font = widget->font();
     font.setBold(bold);
@@ -168,6 +174,14 @@ int MessageWindow::display(const QString& message, const QString& heading, const
     const QPointer<MessageWindow> self(this);
     exec();
     return self ? buttonValue_ : defaultButton;
+}
+
+void MessageWindow::setColours(const QColor& labels, const QColor& firstButton,
+                               const QColor& secondButton) {
+    setColour(lab_MsgTitle, QPalette::WindowText, labels);
+    setColour(lab_MainMessage, QPalette::WindowText, labels);
+    setColour(com_Button.at(0), QPalette::Button, firstButton);
+    setColour(com_Button.at(1), QPalette::Button, secondButton);
 }
 
 void MessageWindow::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 
+class QColor;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -28,6 +29,8 @@ public:
     int display(const QString& message, const QString& heading, const QString& buttons,
                 int defaultButton, int buttonWidth);
     int buttonValue() const { return buttonValue_; }
+    // Fore colour of both labels and back colours of the two design buttons.
+    void setColours(const QColor& labels, const QColor& firstButton, const QColor& secondButton);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

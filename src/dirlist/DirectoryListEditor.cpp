@@ -1,5 +1,6 @@
 #include "dirlist/DirectoryListEditor.h"
 
+#include "common/DroppedFiles.h"
 #include "common/MainWindowHost.h"
 #include "common/MessageBoxes.h"
 #include "common/RecordFile.h"
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>

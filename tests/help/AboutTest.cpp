@@ -84,8 +84,9 @@ TEST(FadeBackground, PaintsEveryPixelRow) {
         for (int y = 0; y < height; ++y)
             ASSERT_NE(image.pixelColor(3, y), unpainted) << "row " << y;
         // The first band is white wherever it has a row of its own.
-        if (height >= 32)
+        if (height >= 32) {
             EXPECT_EQ(image.pixelColor(3, 0), White);
+        }
     }
 }
 

@@ -178,6 +178,28 @@ TEST_F(HelpFileTest, AFolderThatDoesNotOpenEitherShowsItsNumber) {
     EXPECT_EQ(fake.shell->targets().last(), programFolder.path());
 }
 
+// An opener that has no program for word documents says so; the chain goes on.
+TEST_F(HelpFileTest, ADocumentTheOpenerCannotShowIsPassedOver) {
+    const QString record = ownFolder.filePath("opened.txt");
+    const QString opener = ownFolder.filePath("opener.sh");
+    QFile script(opener);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ncase \"$1\" in *.doc) exit 3;; esac\nprintf '%s\\n' \"$1\" >> '" +
+                 QFile::encodeName(record) + "'\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const char* name : {"Help.doc", "Help.html"})
+        makeFile(program(name));
+    ScopedEnvironment environment;
+    environment.set("PATHWICK_OPENER", QFile::encodeName(opener));
+    platform::reset();
+    EXPECT_EQ(openHelpFile(programFolder.path()), 42);
+    platform::reset();
+    QFile opened(record);
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLocal8Bit(opened.readAll()), program("Help.html") + "\n");
+}
+
 TEST_F(HelpFileTest, OpensTheShippedHelpPageWithNoConfiguration) {
     const QString shipped = QStringLiteral(PATHWICK_TEST_SUPPORT_DIR "/../../resources/Help.html");
     ASSERT_TRUE(QFile::copy(shipped, program("Help.html")));

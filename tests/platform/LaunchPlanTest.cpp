@@ -109,9 +109,10 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         const char* parameters;
         LaunchPlan plan;
     } cases[] = {
-        // Folders, documents and URLs go to the opener; parameters are not for it.
+        // Folders, documents and URLs go to the opener; parameters are not for it. Whether a
+        // document opened is the opener's answer.
         {"/home/ann", "", opens("/home/ann")},
-        {"/home/ann/notes.txt", "-x", opens("/home/ann/notes.txt")},
+        {"/home/ann/notes.txt", "-x", asks("/home/ann/notes.txt")},
         {"https://example.org/a b", "", opens("https://example.org/a b")},
         {"mailto:ann@example.org", "", opens("mailto:ann@example.org")},
         {"ms-settings:display", "", opens("ms-settings:display")},

@@ -173,8 +173,10 @@ LaunchPlan planLaunch(const QString& target, const QString& parameters,
     if (environment.isDirectory(target))
         return open(environment, target);
     if (environment.isFile(target)) {
+        // A document without a program for its type must not count as opened: the help
+        // command goes on to its next file then.
         if (!environment.isProgramFile(target))
-            return open(environment, target);
+            return ask(environment, target);
         return {Action::Start,
                 QFileInfo(target).absoluteFilePath(),
                 splitCommandLine(parameters),
