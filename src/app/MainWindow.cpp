@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/CommandLine.h"
+#include "app/HiddenToolsCommands.h"
 #include "app/WarningPicture.h"
 #include "common/KeyboardState.h"
 #include "common/MainWindowJob.h"
@@ -16,6 +17,7 @@
 #include "dirlist/Drives.h"
 #include "dirlist/ListFileCommands.h"
 #include "dirlist/OpeningRun.h"
+#include "help/HelpCommands.h"
 #include "hotkeys/HotKeyJob.h"
 #include "hotkeys/HotKeyTexts.h"
 #include "hotkeys/HotKeyWindowEntries.h"
@@ -134,6 +136,16 @@ void MainWindow::connectMenu() {
     connect(menu_.exitApp, &QAction::triggered, this, &MainWindow::close);
     connect(menu_.menu, &QMenu::aboutToShow, this, &MainWindow::updateOpenDirsEntry);
     connect(menu_.help.menu, &QMenu::aboutToShow, this, &MainWindow::prepareHelpMenu);
+    connect(menu_.help.helpFile, &QAction::triggered, this,
+            [this] { HelpInfo(this, ProgramFolder()); });
+    connect(menu_.help.helpPath, &QAction::triggered, this, [this] { showHelpPathWindow(this); });
+    connect(menu_.help.about, &QAction::triggered, this, [this] { showAboutWindow(this); });
+    connect(menu_.loadLampwatch, &QAction::triggered, this,
+            [] { menu_LoadLampwatch_Click(ProgramFolder()); });
+    connect(menu_.taskManager, &QAction::triggered, this,
+            [this] { menuHidden_TaskManager_Click(this); });
+    connect(menu_.toDoList, &QAction::triggered, this, [this] { menuHidden_ToDoList_Click(this); });
+    connect(menu_.testCode, &QAction::triggered, this, [this] { menuHidden_X_Click(this); });
     connect(menu_.displayDrive, &QMenu::aboutToShow, this, &MainWindow::buildDriveMenu);
     connect(menu_.driveDisplayList.first(), &QAction::triggered, this, [this] { chooseDrive(0); });
 }
@@ -264,10 +276,7 @@ void MainWindow::openDirectories() {
 void MainWindow::closeAllDirectories() {
     MessageWindow& window = loadedMessageWindow();
     window.setWindowTitle(ProductName + QString(texts::CloseAllCaption));
-    setColour(window.lab_MainMessage, QPalette::WindowText, CloseAllLabels);
-    setColour(window.lab_MsgTitle, QPalette::WindowText, CloseAllLabels);
-    setColour(window.com_Button.at(0), QPalette::Button, CloseAllYes);
-    setColour(window.com_Button.at(1), QPalette::Button, CloseAllNo);
+    window.setColours(CloseAllLabels, CloseAllYes, CloseAllNo);
     const QString question =
         QString(texts::CloseAllQuestion) + CrLf + CrLf + texts::CloseAllByExplorer;
     if (MessageDisplay(question, texts::CloseAllHeading, texts::CloseAllButtons, CloseAllDefault,

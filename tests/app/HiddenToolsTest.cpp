@@ -40,21 +40,6 @@ TEST(HiddenTools, ToDoListNamesTheVersionAndEndsWithTheShutdownCheck) {
     EXPECT_EQ(text.count("\r\n\t"), 8);
 }
 
-// Starts answering the next modal window once the first answer has been given.
-template <typename Answer, typename... Args>
-void answerNext(const bool& firstShown, std::optional<Answer>& next, Args... args) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, &firstShown, &next, args...] {
-        if (!firstShown)
-            return;
-        next.emplace(args...);
-        timer->stop();
-        timer->deleteLater();
-    });
-    timer->start();
-}
-
 class HiddenToolsCommandTest : public testing::Test {
 protected:
     TempStore store;
@@ -63,19 +48,24 @@ protected:
 };
 
 TEST_F(HiddenToolsCommandTest, NoToTheCompanionQuestionLaunchesNothing) {
-    for (const int answer : {1, -1}) {
-        MessageWindowAnswer question(answer);
+    for (const bool escape : {false, true}) {
+        ModalAnswers answers;
+        if (escape)
+            answers.cancel();
+        else
+            answers.click(1);
         menu_LoadLampwatch_Click(folder.path());
-        EXPECT_TRUE(question.shown);
+        const SeenModal question = answers.only();
         EXPECT_EQ(question.heading, "Load Lampwatch:");
-        EXPECT_EQ(question.message, "Do you want to load\nlampwatch ?");
-        EXPECT_EQ(question.buttons, (QStringList{"&Yes", "&No"}));
+        EXPECT_EQ(question.text, "Do you want to load\r\nlampwatch ?");
+        EXPECT_EQ(question.buttonCaptions, (QStringList{"&Yes", "&No"}));
         EXPECT_TRUE(fake.shell->calls.isEmpty());
     }
 }
 
 TEST_F(HiddenToolsCommandTest, ACompanionThatStartsIsLaunchedOnce) {
-    MessageWindowAnswer question(0);
+    ModalAnswers answers;
+    answers.click(0);
     menu_LoadLampwatch_Click(folder.path());
     EXPECT_EQ(fake.shell->targets(), QStringList{folder.path() + "/lampwatch"});
 }
@@ -84,22 +74,22 @@ TEST_F(HiddenToolsCommandTest, AMissingCompanionIsTriedTwiceThenReportedInRed) {
     fake.shell->result = 2;
     for (const int answer : {0, 1}) {
         fake.shell->calls.clear();
-        std::optional<MessageWindowAnswer> report;
-        MessageWindowAnswer question(0);
-        answerNext(question.shown, report, answer);
+        ModalAnswers answers;
+        answers.click(0).click(answer);
         menu_LoadLampwatch_Click(folder.path());
-        ASSERT_TRUE(report && report->shown);
+        ASSERT_EQ(answers.seen().size(), 2);
+        const SeenModal report = answers.seen()[1];
         const QString companion = folder.path() + "/lampwatch";
-        EXPECT_EQ(report->caption, "Pathwick can't find lampwatch");
-        EXPECT_EQ(report->heading, "Can't find lampwatch.");
-        EXPECT_EQ(report->message,
-                  "Can't find or load lampwatch\nPlesae check that lampwatch is in the same "
-                  "directory as " + ExecutableName() + "\n\nThe " + ExecutableName() +
-                      " directory is;\n" + folder.path());
-        EXPECT_EQ(report->buttons, (QStringList{"&Open directory", "&Close window only"}));
-        EXPECT_EQ(report->labelColour, QColor(128, 0, 0));
-        EXPECT_EQ(report->buttonColours, (QList<QColor>{QColor(0xCF, 0xCF, 0xCF),
-                                                        QColor(0xCF, 0xCF, 0xCF)}));
+        EXPECT_EQ(report.title, "Pathwick can't find lampwatch");
+        EXPECT_EQ(report.heading, "Can't find lampwatch.");
+        EXPECT_EQ(report.text, "Can't find or load lampwatch\r\nPlesae check that lampwatch is in "
+                               "the same directory as " +
+                                   ExecutableName() + "\r\n\r\nThe " + ExecutableName() +
+                                   " directory is;\r\n" + folder.path());
+        EXPECT_EQ(report.buttonCaptions, (QStringList{"&Open directory", "&Close window only"}));
+        EXPECT_EQ(report.labelColour, QColor(128, 0, 0));
+        EXPECT_EQ(report.buttonColours,
+                  (QList<QColor>{QColor(0xCF, 0xCF, 0xCF), QColor(0xCF, 0xCF, 0xCF)}));
         QStringList expected{companion, companion};
         if (answer == 0)
             expected.append(folder.path());
@@ -111,26 +101,29 @@ TEST_F(HiddenToolsCommandTest, TaskManagerStartsTheSystemMonitorOrSaysThereIsNon
     for (const int result : {42, 2}) {
         fake.shell->result = result;
         fake.shell->calls.clear();
-        MessageWindowAnswer question(0);
-        std::optional<MessageBoxAnswer> none;
-        answerNext(question.shown, none);
+        ModalAnswers answers;
+        answers.click(0).press(QMessageBox::Ok);
         menuHidden_TaskManager_Click(nullptr);
-        EXPECT_EQ(question.caption, "Pathwick - Load Task Manager:");
-        EXPECT_EQ(question.heading, "Load the Windows Task Manager?        ");
-        EXPECT_EQ(question.buttons, (QStringList{"&Load it", "Not &now"}));
+        ASSERT_FALSE(answers.seen().isEmpty());
+        EXPECT_EQ(answers.seen()[0].title, "Pathwick - Load Task Manager:");
+        EXPECT_EQ(answers.seen()[0].heading, "Load the Windows Task Manager?        ");
+        EXPECT_EQ(answers.seen()[0].buttonCaptions, (QStringList{"&Load it", "Not &now"}));
         EXPECT_EQ(fake.shell->targets(), QStringList{"C:\\WINDOWS\\System32\\Taskmgr.exe"});
-        EXPECT_EQ(none && none->shown, result != 42);
+        EXPECT_EQ(answers.seen().size(), result == 42 ? 1 : 2);
     }
     fake.shell->calls.clear();
-    MessageWindowAnswer notNow(1);
+    ModalAnswers notNow;
+    notNow.click(1);
     menuHidden_TaskManager_Click(nullptr);
     EXPECT_TRUE(fake.shell->calls.isEmpty());
 }
 
 TEST_F(HiddenToolsCommandTest, SelfTestIsTitledWithTheProcessCount) {
     fake.processes->names = QStringList{"bash", ExecutableName(), "Xvfb"};
-    MessageBoxAnswer box;
+    ModalAnswers answers;
+    answers.press(QMessageBox::Ok);
     menuHidden_X_Click(nullptr);
+    const SeenModal box = answers.only();
     EXPECT_EQ(box.title, " 3");
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_TRUE(box.text.endsWith("OK :o)"));

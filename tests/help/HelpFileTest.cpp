@@ -142,18 +142,19 @@ TEST_F(HelpFileTest, NothingOpensAsksToShowTheProgramFolder) {
         platform::Services services;
         services.shell = launcher;
         platform::install(services);
-        MessageBoxAnswer answer(yes ? QMessageBox::Yes : QMessageBox::No);
+        ModalAnswers answers;
+        answers.press(yes ? QMessageBox::Yes : QMessageBox::No);
         HelpInfo(nullptr, programFolder.path());
         platform::reset();
-        ASSERT_TRUE(answer.shown);
-        EXPECT_EQ(answer.title, "Pathwick - Help not found.");
-        EXPECT_EQ(answer.text, "Can't find or open the help file.\r\n"
-                               "Do you want to view the Pathwick directory?\r\n\r\n"
-                               "\tIf you can't find one of the following files,\r\n"
-                               "\tthen you may need to check the website for a copy.\r\n"
-                               "\t\tHelp.doc\r\n\t\tHelp.rtf\r\n\t\tHelp.html\r\n\t\tHelp.txt");
-        EXPECT_EQ(answer.icon, QMessageBox::Warning);
-        EXPECT_EQ(answer.buttons, QMessageBox::Yes | QMessageBox::No);
+        const SeenModal question = answers.only();
+        EXPECT_EQ(question.title, "Pathwick - Help not found.");
+        EXPECT_EQ(question.text, "Can't find or open the help file.\r\n"
+                                 "Do you want to view the Pathwick directory?\r\n\r\n"
+                                 "\tIf you can't find one of the following files,\r\n"
+                                 "\tthen you may need to check the website for a copy.\r\n"
+                                 "\t\tHelp.doc\r\n\t\tHelp.rtf\r\n\t\tHelp.html\r\n\t\tHelp.txt");
+        EXPECT_EQ(question.icon, QMessageBox::Warning);
+        EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(launcher->tried.size(), yes ? 5 : 4);
         EXPECT_EQ(launcher->tried.last() == programFolder.path(), yes);
     }
@@ -162,20 +163,14 @@ TEST_F(HelpFileTest, NothingOpensAsksToShowTheProgramFolder) {
 TEST_F(HelpFileTest, AFolderThatDoesNotOpenEitherShowsItsNumber) {
     platform::fake::FakePlatform fake;
     fake.shell->result = 31;
-    QStringList shown;
-    std::optional<ModalWatcher> second;
-    ModalWatcher first([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        second.emplace([&](QWidget* next) {
-            shown.append(next->windowTitle() + '|' + qobject_cast<QMessageBox*>(next)->text());
-            next->close();
-        });
-        box->button(QMessageBox::Yes)->click();
-    });
+    ModalAnswers answers;
+    answers.press(QMessageBox::Yes).press(QMessageBox::Ok);
     HelpInfo(nullptr, programFolder.path());
-    EXPECT_EQ(shown, QStringList{"Pathwick|31"});
+    ASSERT_EQ(answers.seen().size(), 2);
+    EXPECT_EQ(answers.seen()[1].title, "Pathwick");
+    EXPECT_EQ(answers.seen()[1].text, "31");
     EXPECT_EQ(fake.shell->targets().last(), programFolder.path());
+    EXPECT_EQ(answers.unexpected(), 0);
 }
 
 // An opener that has no program for word documents says so; the chain goes on.

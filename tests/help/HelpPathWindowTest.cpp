@@ -175,9 +175,10 @@ TEST_F(HelpPathWindowTest, DroppingOnThePathBox) {
     EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
     EXPECT_EQ(storedPath(), "");
 
-    MessageBoxAnswer refusal;
+    ModalAnswers answers;
+    answers.press(QMessageBox::Ok);
     drop({path("notes.odt")});
-    EXPECT_TRUE(refusal.shown);
+    const SeenModal refusal = answers.only();
     EXPECT_EQ(refusal.title, "Pathwick - Help file path error:");
     EXPECT_EQ(refusal.icon, QMessageBox::Warning);
     EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
