@@ -1,6 +1,5 @@
 #include "dirlist/DirectoryListEditor.h"
 
-#include "common/DroppedFiles.h"
 #include "common/MainWindowHost.h"
 #include "common/MessageBoxes.h"
 #include "common/RecordFile.h"

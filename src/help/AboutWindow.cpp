@@ -1,6 +1,7 @@
 #include "help/AboutWindow.h"
 
 #include "common/SoundServices.h"
+#include "common/WindowControls.h"
 #include "help/AboutInfo.h"
 #include "help/FadeBackground.h"
 #include "help/HelpTexts.h"
@@ -20,13 +21,6 @@ namespace {
 const QColor FadeTop(255, 255, 255);
 const QColor FadeBottom(191, 127, 0);
 constexpr int IconPixels = 48;
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 } // namespace
 

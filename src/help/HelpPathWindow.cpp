@@ -1,6 +1,6 @@
 #include "help/HelpPathWindow.h"
 
-#include "common/DroppedFiles.h"
+#include "common/WindowControls.h"
 #include "common/FileServices.h"
 #include "common/KeyboardState.h"
 #include "common/MessageBoxes.h"
@@ -24,13 +24,6 @@ namespace {
 
 constexpr int ShiftKey = 16;
 constexpr int MinimumPathCharacters = 60;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QString defaultHelpPath() {
     return ProgramFolder() + u'/' + QLatin1String(help_texts::DefaultHelpPathFile);
@@ -59,9 +52,9 @@ HelpPathWindow::HelpPathWindow(QWidget* owner) : QDialog(owner) {
         option->setObjectName(QStringLiteral("opt_LoadFirst"));
         opt_LoadFirst.append(option);
     }
-    com_Update = makeButton(this, "com_Update", UpdatePath);
-    com_Reset = makeButton(this, "com_Reset", ResetPath);
-    com_Cancel = makeButton(this, "com_Cancel", Cancel);
+    com_Update = makeButton(this, "com_Update", QString::fromLatin1(UpdatePath));
+    com_Reset = makeButton(this, "com_Reset", QString::fromLatin1(ResetPath));
+    com_Cancel = makeButton(this, "com_Cancel", QString::fromLatin1(Cancel));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(com_Update);
@@ -132,7 +125,7 @@ bool HelpPathWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        if (!droppedPaths(drag->mimeData()).isEmpty())
+        if (!droppedLocalPaths(drag->mimeData()).isEmpty())
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -140,7 +133,7 @@ bool HelpPathWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QStringList paths = droppedPaths(drop->mimeData());
+        const QStringList paths = droppedLocalPaths(drop->mimeData());
         if (!paths.isEmpty()) {
             drop->acceptProposedAction();
             txt_HelpPath_OLEDragDrop(paths);

@@ -15,8 +15,8 @@ LaunchRecorder::LaunchRecorder() {
 }
 
 QString LaunchRecorder::program() {
-    return QFileInfo(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/recorder.sh")
-        .canonicalFilePath();
+    // From the source folder, so the tests run from any working folder.
+    return QFileInfo(QStringLiteral(PATHWICK_TEST_SUPPORT_DIR "/recorder.sh")).canonicalFilePath();
 }
 
 QString LaunchRecorder::file() const {
