@@ -12,7 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 namespace pathwick::test {
 namespace {

@@ -13,7 +13,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "app/QtPrinting.h"
+#include "support/QtPrinting.h"
 #include <optional>
 
 namespace pathwick::test {

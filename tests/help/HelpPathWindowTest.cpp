@@ -18,7 +18,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "app/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 namespace pathwick::test {
 namespace {
