@@ -18,23 +18,17 @@ namespace pathwick::test {
 
 // What a modal window showed when it was answered.
 struct SeenModal {
-    QString className; // e.g. "pathwick::DirectoryListEditor"
+    QString className;
     QWidget* parent = nullptr;
     QString title;
     QString text; // message box text, or the message window's message
-    // Standard message boxes.
     Qt::TextFormat textFormat = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    // The program's message window.
-    QString heading;
+    QString heading; // the program's message window
     QStringList buttonCaptions;
-    QList<QColor> buttonColours;
-    QColor labelColour;
-    int closeInterval = 0;
     bool closeActive = false;
-    // File dialogs.
     bool isFileDialog = false;
     bool saving = false;
     QStringList nameFilters;
@@ -152,14 +146,9 @@ private:
         if (auto* window = qobject_cast<MessageWindow*>(w)) {
             seen.heading = window->lab_MsgTitle->text();
             seen.text = window->lab_MainMessage->text();
-            for (QPushButton* button : window->com_Button) {
-                if (!button->isVisible())
-                    continue;
-                seen.buttonCaptions.append(button->text());
-                seen.buttonColours.append(button->palette().color(QPalette::Button));
-            }
-            seen.labelColour = window->lab_MainMessage->palette().color(QPalette::WindowText);
-            seen.closeInterval = window->tim_WindowCloseTimer->interval();
+            for (QPushButton* button : window->com_Button)
+                if (button->isVisible())
+                    seen.buttonCaptions.append(button->text());
             seen.closeActive = window->tim_WindowCloseTimer->isActive();
         }
         if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
