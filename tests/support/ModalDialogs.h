@@ -28,6 +28,8 @@ struct SeenModal {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString heading; // the program's message window
     QStringList buttonCaptions;
+    QList<QColor> buttonColours;
+    QColor labelColour;
     bool closeActive = false;
     bool isFileDialog = false;
     bool saving = false;
@@ -146,9 +148,13 @@ private:
         if (auto* window = qobject_cast<MessageWindow*>(w)) {
             seen.heading = window->lab_MsgTitle->text();
             seen.text = window->lab_MainMessage->text();
-            for (QPushButton* button : window->com_Button)
-                if (button->isVisible())
-                    seen.buttonCaptions.append(button->text());
+            for (QPushButton* button : window->com_Button) {
+                if (!button->isVisible())
+                    continue;
+                seen.buttonCaptions.append(button->text());
+                seen.buttonColours.append(button->palette().color(QPalette::Button));
+            }
+            seen.labelColour = window->lab_MainMessage->palette().color(QPalette::WindowText);
             seen.closeActive = window->tim_WindowCloseTimer->isActive();
         }
         if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
