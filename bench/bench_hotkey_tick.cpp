@@ -13,14 +13,12 @@
 
 #include <X11/Xlib.h>
 
+// Last: it includes Xlib, whose macros would break the Qt headers.
+#include "BenchDisplay.h"
+
 using namespace pathwick::hotkeys;
 
 namespace {
-
-QByteArray displayName() {
-    const QByteArray test = qgetenv("PATHWICK_TEST_DISPLAY");
-    return test.isEmpty() ? qgetenv("DISPLAY") : test;
-}
 
 // Nothing fires with no key down; anything that did would count as a fault of the run.
 class NoActions : public HotKeyActions {
@@ -70,27 +68,12 @@ void reference_tableRead(benchmark::State& state) {
         benchmark::DoNotOptimize(table.entries());
 }
 
-void reference_bareQueryKeymap(benchmark::State& state) {
-    Display* display = XOpenDisplay(displayName().constData());
-    char keymap[32];
-    for (auto _ : state) {
-        XQueryKeymap(display, keymap);
-        benchmark::DoNotOptimize(keymap);
-    }
-    XCloseDisplay(display);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    const QByteArray name = displayName();
-    Display* probe = name.isEmpty() ? nullptr : XOpenDisplay(name.constData());
-    if (!probe) {
-        std::printf("bench_hotkey_tick: no X display (set PATHWICK_TEST_DISPLAY or DISPLAY); "
-                    "nothing measured\n");
+    Display* probe = openBenchDisplay("bench_hotkey_tick");
+    if (!probe)
         return 0;
-    }
-    qputenv("DISPLAY", name);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir scratch;
@@ -101,7 +84,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Reference/table_read_300_entries", reference_tableRead)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Reference/bare_XQueryKeymap", reference_bareQueryKeymap)
+    benchmark::RegisterBenchmark("Reference/bare_XQueryKeymap", bareQueryKeymap)
         ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -11,16 +11,14 @@
 // After Qt: the X headers define names (Status, Bool) that Qt headers use.
 #include "x11/TextReceivers.h"
 
+// Last: it includes Xlib, whose macros would break the Qt headers.
+#include "BenchDisplay.h"
+
 using namespace pathwick;
 using pathwick::test::asReceived;
 using pathwick::test::QtReceiver;
 
 namespace {
-
-QByteArray displayName() {
-    const QByteArray test = qgetenv("PATHWICK_TEST_DISPLAY");
-    return test.isEmpty() ? qgetenv("DISPLAY") : test;
-}
 
 std::vector<char32_t> codePoints(const QString& text) {
     std::vector<char32_t> out;
@@ -82,7 +80,7 @@ template <typename Typist> void measure(benchmark::State& state, const QString& 
     double lost = 0;
     const double characters = double(text.toUcs4().size());
     for (auto _ : state) {
-        QtReceiver receiver(displayName(), asReceived(text).size(), 30000);
+        QtReceiver receiver(benchDisplayName(), asReceived(text).size(), 30000);
         if (!receiver.waitReady()) {
             state.SkipWithError("the receiver did not get the focus");
             return;
@@ -119,14 +117,9 @@ void xdotool(benchmark::State& state, const QString& text, const QStringList& op
 } // namespace
 
 int main(int argc, char** argv) {
-    const QByteArray name = displayName();
-    Display* probe = name.isEmpty() ? nullptr : XOpenDisplay(name.constData());
-    if (!probe) {
-        std::printf("bench_typing: no X display (set PATHWICK_TEST_DISPLAY or DISPLAY); "
-                    "nothing measured\n");
+    Display* probe = openBenchDisplay("bench_typing");
+    if (!probe)
         return 0;
-    }
-    qputenv("DISPLAY", name);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
