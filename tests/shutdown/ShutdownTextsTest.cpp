@@ -24,38 +24,14 @@ TEST(ShutdownParameters, CommentNamesTheDelayAndTheWarning) {
             << c.hours << "h " << c.minutes << "m";
 }
 
-TEST(ShutdownParameters, ScheduledAndFinalLaunches) {
-    const QString comment = shutdownComment(2, 30, "5:45pm", true);
-    EXPECT_EQ(scheduledShutdownParameters(2, 30, false, comment), "-s -t 9000" + comment);
-    EXPECT_TRUE(scheduledShutdownParameters(0, 5, true, comment).startsWith("-r -t 300 -c"));
-    EXPECT_EQ(finalShutdownParameters(false, false), "-s");
-    EXPECT_EQ(finalShutdownParameters(true, true), "-r -f");
-}
-
-TEST(ShutdownParameters, ProbeBatchFileEndsWithTheQuotedStatusPath) {
-    const QStringList lines = probeBatchFileLines("C:\\Prog Files\\ShutdownStatusMessage.txt");
-    ASSERT_EQ(lines.size(), 17);
-    EXPECT_EQ(lines.first(), "@ECHO OFF");
-    EXPECT_TRUE(lines.at(2).isEmpty());
-    EXPECT_EQ(lines.last(), "ECHO %ShutdownRuning% > \"C:\\Prog Files\\ShutdownStatusMessage.txt\"");
-    EXPECT_EQ(helpBatchFileLine("/x/ShutdownHelp.txt"), "Shutdown /? >> \"/x/ShutdownHelp.txt\"");
-}
-
-TEST(ShutdownParameters, ProbeStatusLine) {
-    for (const char* pending : {"true ", "TRUE", "  True  "})
-        EXPECT_TRUE(probeStatusSaysPending(pending)) << pending;
-    for (const char* none : {"", "false ", "truely", "t rue"})
-        EXPECT_FALSE(probeStatusSaysPending(none)) << none;
-}
-
-TEST(SystemShutdownArguments, MapsTheWindowsParameters) {
+TEST(SystemShutdownArguments, MapsTheWindowsParametersOrRefusesThem) {
     const QString comment = shutdownComment(2, 30, "5:45pm", true);
     struct Case {
         QString windows;
         QStringList expected;
     };
     const Case cases[] = {
-        {"-s -t 9000" + comment,
+        {scheduledShutdownParameters(2, 30, false, comment),
          {"-h", "--", "+150", "Computer shutdown in 2 hours and 30 minutes at 5:45pm\nUnsaved data will be lost."}},
         {"-r -t 61", {"-r", "--", "+2"}},
         {"-r -t 0", {"-r", "--", "+0"}},
@@ -71,9 +47,6 @@ TEST(SystemShutdownArguments, MapsTheWindowsParameters) {
         EXPECT_TRUE(call.valid) << c.windows.toStdString();
         EXPECT_EQ(call.arguments, c.expected) << c.windows.toStdString();
     }
-}
-
-TEST(SystemShutdownArguments, RefusesWhatItCannotCarryOut) {
     for (const char* bad : {"", "-x", "-s -t", "-s -t ten", "-s -t -5", "-s -t 99999999999999",
                             "-s --now", "-c \"only a comment\""}) {
         const SystemShutdownCall call = systemShutdownArguments(bad);
