@@ -79,7 +79,8 @@ protected:
 
 } // namespace
 
-TEST_F(FolderWindowsTest, AsksOnlyFolderWindowsToClose) {
+// Ending the Windows file manager through the launcher closes the folder windows only.
+TEST_F(FolderWindowsTest, EndingTheWindowsFileManagerAsksOnlyFolderWindowsToClose) {
     const Window nautilus = makeWindow("org.gnome.Nautilus", "org.gnome.Nautilus");
     X11FolderWindows folderWindows;
     EXPECT_TRUE(folderWindows.closeAll());
@@ -98,21 +99,10 @@ TEST_F(FolderWindowsTest, AsksOnlyFolderWindowsToClose) {
     XDestroyWindow(display, gone);
     XSync(display, False);
 
-    EXPECT_TRUE(folderWindows.closeAll());
+    reset();
+    EXPECT_EQ(LinuxShellLauncher().open("taskkill", "-f -im explorer.exe", ShowMode::Minimised),
+              launched);
     const QList<Window> asked = closeRequests();
     EXPECT_EQ(QSet<Window>(asked.begin(), asked.end()), (QSet<Window>{nautilus, thunar}));
     EXPECT_EQ(asked.size(), 2);
-}
-
-// The launcher's way in: ending the Windows file manager closes the folder windows, and
-// starting it again has nothing to do.
-TEST_F(FolderWindowsTest, EndingTheWindowsFileManagerClosesFolderWindows) {
-    const Window nemo = makeWindow("nemo", "Nemo");
-    listClients({nemo});
-    reset();
-    LinuxShellLauncher launcher;
-    EXPECT_EQ(launcher.open("taskkill", "-f -im explorer.exe", ShowMode::Minimised), launched);
-    EXPECT_EQ(closeRequests(), QList<Window>{nemo});
-    EXPECT_EQ(launcher.open("C:\\WINDOWS\\explorer.exe", QString(), ShowMode::Minimised), launched);
-    EXPECT_TRUE(closeRequests().isEmpty());
 }

@@ -3,14 +3,12 @@
 #include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeyWindowShown.h"
 #include "platform/Platform.h"
+#include "support/LaunchRecorder.h"
 #include "support/ModalDialogs.h"
 #include "support/QtPrinting.h"
-#include "support/ScopedEnvironment.h"
 #include "support/TempStore.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,7 +17,6 @@
 #include "X11TestDisplay.h"
 
 #include <X11/XKBlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 using namespace pathwick;
@@ -39,15 +36,12 @@ protected:
         X11TestDisplay::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        const QString recorder = QFileInfo(__FILE__).absolutePath() + "/../support/recorder.sh";
-        record = scratch.filePath("record.txt");
-        environment.set("PATHWICK_OPENER", QFileInfo(recorder).canonicalFilePath().toLocal8Bit());
-        environment.set("PATHWICK_RECORD_FILE", record.toLocal8Bit());
-        program = scratch.filePath("my program");
+        const QString program = scratch.filePath("my program");
         QFile file(program);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("#!/bin/sh\nout=program\nfor a in \"$@\"; do out=\"$out[$a]\"; done\n"
-                   "printf '0\\t%s\\n' \"$out\" >> \"$PATHWICK_RECORD_FILE\"\n");
+                   "printf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$out\" >> "
+                   "\"$PATHWICK_RECORD_FILE\"\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -61,8 +55,7 @@ protected:
     }
     void TearDown() override {
         if (display) {
-            for (KeyCode key : held_)
-                XTestFakeKeyEvent(display, key, False, CurrentTime);
+            releaseAll();
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
             XSync(display, False);
         }
@@ -70,37 +63,9 @@ protected:
         X11TestDisplay::TearDown();
     }
 
-    void press(std::initializer_list<KeySym> keys) {
-        for (KeySym keysym : keys) {
-            const KeyCode key = XKeysymToKeycode(display, keysym);
-            XTestFakeKeyEvent(display, key, True, CurrentTime);
-            held_.push_back(key);
-        }
-        XSync(display, False);
-    }
-    void releaseAll() {
-        for (auto key = held_.rbegin(); key != held_.rend(); ++key)
-            XTestFakeKeyEvent(display, *key, False, CurrentTime);
-        XSync(display, False);
-        held_.clear();
-    }
     // Lets the poller run for a while with the keys as they are.
     void ticks(int count) {
         pumpUntil([] { return false; }, count * HotKeyPoller::IntervalMs);
-    }
-    QStringList recorded() {
-        QFile file(record);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList lines;
-        for (const QByteArray& line : file.readAll().split('\n'))
-            if (const qsizetype tab = line.indexOf('\t'); tab >= 0)
-                lines.append(QString::fromUtf8(line.mid(tab + 1)));
-        return lines;
-    }
-    QStringList recordedAfter(int count, int timeoutMs = 5000) {
-        pumpUntil([&] { return recorded().size() >= count; }, timeoutMs);
-        return recorded();
     }
     // Ctrl+Shift+A with Caps Lock on; the keys stay down until after the tick has fired.
     void pressSendKeyWithCapsLock() {
@@ -113,14 +78,11 @@ protected:
     ModalAnswers noMessage;
     TempStore store;
     QTemporaryDir scratch;
-    ScopedEnvironment environment;
-    QString record;
-    QString program;
+    LaunchRecorder recorder;
     StoreHotKeyTable table;
     DesktopHotKeyActions actions;
     HotKeyPoller poller{
         table, platform::keys(), actions, {hotKeyWindowShown, [] { return false; }}};
-    std::vector<KeyCode> held_;
 };
 
 } // namespace
@@ -157,7 +119,7 @@ TEST_F(HotKeyFiringTest, CommandsFireOncePerPressWithTheirArguments) {
     press({XK_F3});
     ticks(2);
     releaseAll();
-    EXPECT_EQ(recordedAfter(3), (QStringList{"https://example.org/F1", "https://example.org/F1",
+    EXPECT_EQ(recorder.launches(3), (QStringList{"https://example.org/F1", "https://example.org/F1",
                                              "program[--flag][two words][;echo][$(id)]"}));
 }
 
@@ -166,7 +128,7 @@ TEST_F(HotKeyFiringTest, TwoHeldCombinationsAlternate) {
     press({XK_F1, XK_F2});
     ticks(5);
     releaseAll();
-    const QStringList runs = recordedAfter(4);
+    const QStringList runs = recorder.launches(4);
     EXPECT_GE(runs.size(), 4);
     EXPECT_EQ(runs.count("https://example.org/F2"), runs.size());
 }
@@ -179,5 +141,5 @@ TEST_F(HotKeyFiringTest, ExtraOrOwnModifiersDoNotFire) {
     ticks(3);
     releaseAll();
     ticks(1);
-    EXPECT_TRUE(recorded().isEmpty());
+    EXPECT_FALSE(QFile::exists(recorder.file()));
 }

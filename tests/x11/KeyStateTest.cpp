@@ -3,7 +3,6 @@
 #include "platform/linux/X11KeyState.h"
 
 #include <X11/XF86keysym.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <algorithm>
 #include <set>
@@ -12,34 +11,13 @@ using namespace pathwick::platform;
 
 namespace {
 
-// Holds a key (by keycode) or a mouse button down through XTest for its lifetime.
-class Held {
-public:
-    Held(Display* display, unsigned int code, bool button = false)
-        : display_(display), code_(code), button_(button) {
-        fake(True);
-    }
-    ~Held() { fake(False); }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-
-private:
-    void fake(Bool down) {
-        if (button_)
-            XTestFakeButtonEvent(display_, code_, down, CurrentTime);
-        else
-            XTestFakeKeyEvent(display_, code_, down, CurrentTime);
-        XSync(display_, False);
-    }
-
-    Display* display_;
-    unsigned int code_;
-    bool button_;
-};
-
 class KeyStateTest : public pathwick::test::X11TestDisplay {
 protected:
     unsigned int key(KeySym keysym) { return XKeysymToKeycode(display, keysym); }
+    void setButton(unsigned int button, bool down) {
+        XTestFakeButtonEvent(display, button, down, CurrentTime);
+        XSync(display, False);
+    }
 
     X11KeyState keys;
 };
@@ -77,40 +55,25 @@ TEST_F(KeyStateTest, EachKeyIsDownWhileHeldAndUpAfterwards) {
         SCOPED_TRACE(XKeysymToString(c.keysym));
         ASSERT_NE(key(c.keysym), 0u) << "the test server has no such key";
         EXPECT_FALSE(keys.isDown(c.virtualKey)) << "before the press";
-        {
-            const Held held(display, key(c.keysym));
-            for (int number : watched)
-                EXPECT_EQ(keys.isDown(number), number == c.virtualKey || number == c.alsoDown)
-                    << "key " << number;
-        }
+        press({c.keysym});
+        for (int number : watched)
+            EXPECT_EQ(keys.isDown(number), number == c.virtualKey || number == c.alsoDown)
+                << "key " << number;
+        releaseAll();
         EXPECT_FALSE(keys.isDown(c.virtualKey) || keys.isDown(c.alsoDown)) << "after the release";
     }
-    const Held left(display, key(XK_Shift_L));
-    const Held right(display, key(XK_Shift_R));
+    press({XK_Shift_L, XK_Shift_R});
     EXPECT_TRUE(keys.isDown(16) && keys.isDown(160) && keys.isDown(161));
 }
 
 TEST_F(KeyStateTest, CtrlBreakIsKeyThree) {
-    {
-        const Held pause(display, key(XK_Pause));
-        EXPECT_TRUE(keys.isDown(19));
-        EXPECT_FALSE(keys.isDown(3));
-        const Held control(display, key(XK_Control_R));
-        EXPECT_TRUE(keys.isDown(3));
-    }
+    press({XK_Pause});
+    EXPECT_TRUE(keys.isDown(19));
     EXPECT_FALSE(keys.isDown(3));
-}
-
-TEST_F(KeyStateTest, MouseButtons) {
-    for (const auto& [button, virtualKey] : {std::pair{Button1, 1}, {Button3, 2}, {Button2, 4}}) {
-        {
-            const Held held(display, button, true);
-            for (int number : {1, 2, 4})
-                EXPECT_EQ(keys.isDown(number), number == virtualKey)
-                    << "key " << number << " with button " << button;
-        }
-        EXPECT_FALSE(keys.isDown(virtualKey));
-    }
+    press({XK_Control_R});
+    EXPECT_TRUE(keys.isDown(3));
+    releaseAll();
+    EXPECT_FALSE(keys.isDown(3));
 }
 
 TEST_F(KeyStateTest, FollowsKeyboardMappingChanges) {
@@ -134,28 +97,32 @@ TEST_F(KeyStateTest, FollowsKeyboardMappingChanges) {
     KeySym symbol = XK_F13;
     XChangeKeyboardMapping(display, spare, 1, &symbol, 1);
     XSync(display, False);
-    {
-        const Held held(display, spare);
-        EXPECT_TRUE(keys.isDown(124));
-    }
+    pressCode(spare);
+    EXPECT_TRUE(keys.isDown(124));
+    releaseAll();
     symbol = NoSymbol;
     XChangeKeyboardMapping(display, spare, 1, &symbol, 1);
     XSync(display, False);
-    const Held held(display, spare);
+    pressCode(spare);
     EXPECT_FALSE(keys.isDown(124));
 }
 
-// One look gives every key at once; the mouse buttons only when asked for.
-TEST_F(KeyStateTest, SnapshotSeesEveryHeldKeyAtOnce) {
-    const Held shift(display, key(XK_Shift_L));
-    const Held letter(display, key(XK_a));
-    const Held function(display, key(XK_F1));
-    const Held button(display, Button1, true);
-    const KeySnapshot keyboardOnly = keys.snapshot(false);
-    const KeySnapshot withMouse = keys.snapshot(true);
-    for (int number = -1; number <= 300; ++number) {
-        const bool held = number == 16 || number == 160 || number == 65 || number == 112;
-        EXPECT_EQ(keyboardOnly.isDown(number), held) << "key " << number;
-        EXPECT_EQ(withMouse.isDown(number), held || number == 1) << "key " << number;
+// One look gives every held key at once; the mouse buttons, keys 1, 2 and 4, only when asked.
+TEST_F(KeyStateTest, SnapshotSeesEveryHeldKeyAndTheButtonsWhenAsked) {
+    press({XK_Shift_L, XK_a, XK_F1});
+    for (const auto& [button, virtualKey] : {std::pair{Button1, 1}, {Button3, 2}, {Button2, 4}}) {
+        SCOPED_TRACE(button);
+        setButton(button, true);
+        const KeySnapshot keyboardOnly = keys.snapshot(false);
+        const KeySnapshot withMouse = keys.snapshot(true);
+        for (int number = -1; number <= 300; ++number) {
+            const bool held = number == 16 || number == 160 || number == 65 || number == 112;
+            EXPECT_EQ(keyboardOnly.isDown(number), held) << "key " << number;
+            EXPECT_EQ(withMouse.isDown(number), held || number == virtualKey) << "key " << number;
+        }
+        for (int number : {1, 2, 4})
+            EXPECT_EQ(keys.isDown(number), number == virtualKey) << "key " << number;
+        setButton(button, false);
+        EXPECT_FALSE(keys.isDown(virtualKey));
     }
 }
