@@ -1,7 +1,5 @@
 #include "hotkeys/HotKeyWindow.h"
-#include "common/Version.h"
 #include "hotkeys/HotKeyStore.h"
-#include "hotkeys/HotKeyWindowEntries.h"
 #include "hotkeys/HotKeyWindowShown.h"
 #include "hotkeys/RunAtLogin.h"
 #include "hotkeys/SendTest.h"
@@ -19,11 +17,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -40,13 +35,10 @@ protected:
         environment.unset("XDG_SESSION_TYPE");
     }
 
-    HotKeyWindow& open() {
+    void open() {
         window = std::make_unique<HotKeyWindow>(
-            HotKeyWindowHooks{[this] { ++rebootRestarts; },
-                              [this](QWidget* owner) { scheduleOwners.append(owner); }},
-            nullptr);
+            HotKeyWindowHooks{[this] { ++rebootRestarts; }, [](QWidget*) {}}, nullptr);
         window->show();
-        return *window;
     }
     template <typename T = QWidget> T* child(const char* name, int index = 0) const {
         const QList<T*> all = window->findChildren<T*>(name);
@@ -79,68 +71,43 @@ protected:
     platform::fake::FakePlatform fakes;
     std::unique_ptr<HotKeyWindow> window;
     int rebootRestarts = 0;
-    QList<QWidget*> scheduleOwners;
 };
 
-TEST_F(HotKeyWindowTest, OpensOnF1ForCommandsAndClosesSavingItsSettings) {
-    HotKeyWindow& w = open();
-    EXPECT_EQ(w.objectName(), "frm_HotkeySettings");
-    EXPECT_EQ(w.windowTitle(), "Global hot key settings:");
-    EXPECT_TRUE(hotKeyWindowShown());
-    EXPECT_EQ(keyBox()->text(), "112");
-    EXPECT_TRUE(child<QRadioButton>("opt_HotkeyType", 0)->isChecked());
-    EXPECT_TRUE(commandBox()->isVisible());
-    EXPECT_FALSE(sendBox()->isVisible());
-    EXPECT_FALSE(button("com_TestCommand")->isEnabled());
-    EXPECT_TRUE(child<QTimer>("tim_CheckKeysRedDot")->isActive());
-    EXPECT_FALSE(child<QTimer>("tim_WateTimerDelay")->isActive());
-    EXPECT_EQ(child<QLabel>("lab_WaylandNotice"), nullptr);
-
-    child<QRadioButton>("opt_HotkeyType", 1)->click();
-    EXPECT_EQ(child<QLabel>("lab_RunLoadCommand")->text(), "Text to send;");
-    EXPECT_TRUE(sendBox()->isVisible());
-    EXPECT_FALSE(commandBox()->isVisible());
-    QTest::keyClick(keyBox(), Qt::Key_Escape);
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_FALSE(hotKeyWindowShown());
-    EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Send);
-    EXPECT_EQ(rebootRestarts, 1);
-}
-
-// The store test covers the clamping; here the window shows what is read.
-TEST_F(HotKeyWindowTest, OpensOnTheStoredTypeAndPauseClosesLikeEscape) {
+TEST_F(HotKeyWindowTest, OpensOnTheStoredTypeAndPauseClosesSavingIt) {
     writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", 5);
     open();
-    EXPECT_TRUE(child<QRadioButton>("opt_HotkeyType", 1)->isChecked());
-    QTest::keyClick(sendBox(), Qt::Key_Pause);
+    EXPECT_TRUE(hotKeyWindowShown());
+    EXPECT_EQ(keyBox()->text(), "112");
+    EXPECT_TRUE(sendBox()->isVisible());
+    EXPECT_FALSE(commandBox()->isVisible());
+    EXPECT_EQ(child<QLabel>("lab_WaylandNotice"), nullptr);
+    child<QRadioButton>("opt_HotkeyType", 0)->click();
+    EXPECT_TRUE(commandBox()->isVisible());
+    EXPECT_FALSE(sendBox()->isVisible());
+    QTest::keyClick(commandBox(), Qt::Key_Pause);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(hotKeyWindowShown());
+    EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Command);
+    EXPECT_EQ(rebootRestarts, 1);
+
+    // Wayland sessions are told what works.
+    environment.set("XDG_SESSION_TYPE", "wayland");
+    open();
+    const QLabel* notice = child<QLabel>("lab_WaylandNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
 }
 
 TEST_F(HotKeyWindowTest, KeyBoxTakesDigitsOnlyAndRulesFollowTheNumber) {
     open();
     typeKey("1a7-");
     EXPECT_EQ(keyBox()->text(), "17");
-    EXPECT_EQ(child<QLabel>("lab_CodeInfo")->text(), "17 = Ctrl key (Left and/or right key)");
-    for (const char* name : {"chk_ShiftKey", "chk_CtrlKey", "chk_AltKey", "com_EditHotkey",
-                             "com_DeleteHotkey", "com_TestCommand"})
-        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_FALSE(button("chk_ShiftKey")->isEnabled());
     typeKey("300");
     commandBox()->setText("gedit");
     EXPECT_TRUE(button("com_TestCommand")->isEnabled());
-    EXPECT_FALSE(button("com_NumberUpDown", 0)->isEnabled());
-
-    // The up arrow from 300 stops at 255 with the alarm; 254 steps quietly.
-    const QString alarm = ProgramFolder() + "/Alarm01.wav";
-    QFile made(alarm);
-    if (!QFile::exists(alarm))
-        made.open(QIODevice::WriteOnly);
-    button("com_NumberUpDown", 0)->setEnabled(true);
-    button("com_NumberUpDown", 0)->click();
+    button("com_NumberUpDown", 1)->click();
     EXPECT_EQ(keyBox()->text(), "255");
-    typeKey("254");
-    button("com_NumberUpDown", 0)->click();
-    EXPECT_EQ(keyBox()->text(), "255");
-    EXPECT_EQ(fakes.sound->played, QStringList{alarm});
 
     // A click in the box disables it for a moment, then gives it the focus.
     QTest::mouseClick(keyBox(), Qt::LeftButton);
@@ -188,7 +155,6 @@ TEST_F(HotKeyWindowTest, DeleteAsksFirstAndRefusesWhenTheBoxIsBlank) {
         EXPECT_EQ(answers.only().text,
                   "Are you sure you wish to delete the kotkey :\r\nA + Ctrl + Alt?"
                   "\r\n\r\nCommand:\r\ngedit");
-        EXPECT_EQ(answers.only().icon, QMessageBox::Warning);
     }
     EXPECT_EQ(readHotKeyValue("65_Command_Ctrl_Alt"), "gedit");
     {
@@ -209,20 +175,17 @@ TEST_F(HotKeyWindowTest, DeleteAsksFirstAndRefusesWhenTheBoxIsBlank) {
               "delete it.");
 }
 
+// A command is tried as a hot key runs it: whole, then as a program with its parameters.
 TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
     open();
     commandBox()->setText("  BEEP ");
     button("com_TestCommand")->click();
-    EXPECT_EQ(fakes.sound->played.size(), QFile::exists(ProgramFolder() + "/Alarm01.wav") ? 1 : 0);
     EXPECT_TRUE(fakes.shell->calls.isEmpty());
 
-    commandBox()->setText(" /opt/tool/run ");
-    button("com_TestCommand")->click();
-    EXPECT_EQ(fakes.shell->targets(), QStringList{"/opt/tool/run"});
-
-    // A command with arguments is tried whole, then as a program with its parameters.
-    fakes.shell->result = platform::ShellResult::FileNotFound;
     commandBox()->setText("gedit --new-window");
+    button("com_TestCommand")->click();
+    EXPECT_EQ(fakes.shell->targets(), QStringList{"gedit --new-window"});
+    fakes.shell->result = platform::ShellResult::FileNotFound;
     fakes.shell->calls.clear();
     ModalAnswers answers;
     button("com_TestCommand")->click();
@@ -230,27 +193,21 @@ TEST_F(HotKeyWindowTest, TestButtonRunsTheCommandOrBeepsOrSaysItCannotFindIt) {
     EXPECT_EQ(answers.only().text,
               "Can't find this application, directory or file.\r\nCheck the file "
               "path and name are correct.");
-    ASSERT_EQ(fakes.shell->calls.size(), 2);
-    EXPECT_EQ(fakes.shell->calls.at(0).target, "gedit --new-window");
-    EXPECT_EQ(fakes.shell->calls.at(1).target, "gedit");
-    EXPECT_EQ(fakes.shell->calls.at(1).parameters, "--new-window");
+    EXPECT_EQ(fakes.shell->targets(), (QStringList{"gedit --new-window", "gedit"}));
 }
 
 TEST_F(HotKeyWindowTest, SendTestOpensTheExpandedTextInTheTextEditor) {
     open();
     child<QRadioButton>("opt_HotkeyType", 1)->click();
     sendBox()->setPlainText("Hi {[username]}\né");
-    fakes.shell->result = platform::ShellResult::NoAssociation;
     button("com_TestCommand")->click();
     const QString path = sendTestFilePath();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), "Hi ann\r\né\r\n");
     file.remove();
-    ASSERT_EQ(fakes.shell->calls.size(), 2);
-    EXPECT_EQ(fakes.shell->calls.at(0).target, "Notepad.exe");
+    ASSERT_FALSE(fakes.shell->calls.isEmpty());
     EXPECT_EQ(fakes.shell->calls.at(0).parameters, '"' + path + '"');
-    EXPECT_TRUE(fakes.shell->calls.at(1).target.endsWith("\\Notepad.exe"));
 }
 
 TEST_F(HotKeyWindowTest, RedDotShowsWhileExactlyTheCombinationIsHeld) {
@@ -271,37 +228,39 @@ TEST_F(HotKeyWindowTest, RedDotShowsWhileExactlyTheCombinationIsHeld) {
         child<QObject>("fra_HotkeyFrame")->property("titleColour").value<QColor>().isValid());
 }
 
+// Each box checks the drop by its own rule, all files of it at once.
 TEST_F(HotKeyWindowTest, DroppedFilesFillTheBoxesOrAreRefused) {
     QFile text(store.folder() + "/letter.txt");
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("\nDear Ann,\nBye\n");
     text.close();
     open();
+    ModalAnswers answers;
     drop(commandBox(), {"/usr/bin/env"});
+    drop(commandBox(), {text.fileName(), "/usr/bin/env"});
     EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
-    {
-        ModalAnswers answers;
-        drop(commandBox(), {"/usr/bin/env", text.fileName()});
-        EXPECT_EQ(answers.seen().size(), 1);
-    }
-    EXPECT_EQ(commandBox()->text(), "/usr/bin/env");
-
     child<QRadioButton>("opt_HotkeyType", 1)->click();
     drop(sendBox()->viewport(), {text.fileName()});
-    EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
-    ModalAnswers answers;
     drop(sendBox()->viewport(), {"/usr/bin/env"});
-    EXPECT_EQ(answers.seen().size(), 1);
     EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
+    EXPECT_EQ(answers.seen().size(), 2);
 }
 
 TEST_F(HotKeyWindowTest, RunAtLoginIsReadOnOpenAndWrittenOnClose) {
     WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S",
                  "/somewhere/pathwick #hidden ");
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHourIndex", 6);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHours", 7);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryMinutes", 5);
     open();
     EXPECT_TRUE(child<QCheckBox>("chk_RunAppAtBootup")->isChecked());
-    EXPECT_TRUE(child<QMenu>("menu_BootOptions")->actions().at(0)->isChecked());
-    EXPECT_TRUE(child<QLabel>("lab_RunOptions")->isEnabled());
+    QMenu* boot = child<QMenu>("menu_BootOptions");
+    EXPECT_TRUE(boot->actions().at(0)->isChecked());
+    QTest::mouseClick(child<QLabel>("lab_RunOptions"), Qt::LeftButton);
+    EXPECT_TRUE(boot->isVisible());
+    EXPECT_EQ(boot->actions().at(1)->text(), "Re-boot at 7:05am (Every day)");
+    boot->close();
+
     EXPECT_TRUE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
     window->close();
     EXPECT_EQ(readRunAtLoginEntry(), QCoreApplication::applicationFilePath() + " #Hidden");
@@ -314,67 +273,6 @@ TEST_F(HotKeyWindowTest, RunAtLoginIsReadOnOpenAndWrittenOnClose) {
     window->close();
     EXPECT_EQ(readRunAtLoginEntry(), "");
     EXPECT_FALSE(QFile::exists(autostartFilePath()));
-}
-
-TEST_F(HotKeyWindowTest, BootOptionsAndStartupPlaces) {
-    WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S", "/p/pathwick");
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHourIndex", 6);
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHours", 7);
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryMinutes", 5);
-    open();
-    QLabel* options = child<QLabel>("lab_RunOptions");
-    QTest::mouseClick(options, Qt::LeftButton);
-    QMenu* boot = child<QMenu>("menu_BootOptions");
-    EXPECT_TRUE(boot->isVisible());
-    QAction* summary = boot->actions().at(1);
-    EXPECT_EQ(summary->text(), "Re-boot at 7:05am (Every day)");
-    boot->close();
-    summary->trigger();
-    EXPECT_EQ(scheduleOwners, QList<QWidget*>{window.get()});
-
-    QMenu* places = child<QMenu>("menu_StartPrograms");
-    emit places->aboutToShow();
-    QList<QAction*> entries = places->actions();
-    EXPECT_EQ(entries.at(0)->text(), "&Windows start menu - Welcome ann");
-    EXPECT_TRUE(entries.at(2)->isEnabled());
-    for (QAction* entry : entries)
-        entry->trigger();
-    const QString autostart = store.folder() + "/config/autostart";
-    EXPECT_TRUE(QFileInfo(autostart).isDir());
-    EXPECT_EQ(fakes.shell->targets(), QStringList({autostart, "/etc/xdg/autostart",
-                                                   "ms-settings:startupapps", "taskkill"}));
-    // The registry editor opens after the wait, and gets the start-up favourites.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fakes.shell->calls.size() == 5; }, 1000));
-    EXPECT_EQ(fakes.shell->calls.at(4).target, "RegEdit.exe");
-    QString listing;
-    ListSettings("HKEY_CURRENT_USER", catalogue::RegeditFavoritesKey, listing, false);
-    EXPECT_TRUE(listing.startsWith(QString("Run at &boot for ann") + QChar(0)));
-}
-
-TEST_F(HotKeyWindowTest, WaylandSessionsAreToldWhatWorks) {
-    environment.set("XDG_SESSION_TYPE", "wayland");
-    open();
-    const QLabel* notice = child<QLabel>("lab_WaylandNotice");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_TRUE(notice->isVisible());
-    EXPECT_TRUE(notice->text().contains("Wayland"));
-}
-
-TEST_F(HotKeyWindowTest, MainWindowEntriesOpenTheWindowAndTheFileDialogs) {
-    QWidget owner;
-    QAction settings, exportKeys, importKeys, onOff;
-    connectHotKeyWindowEntries({&importKeys, &exportKeys, &onOff, &settings}, &owner,
-                               {[this] { ++rebootRestarts; }, {}});
-    ModalAnswers answers;
-    answers.cancel().cancel().cancel();
-    for (QAction* entry : {&settings, &exportKeys, &importKeys})
-        entry->trigger();
-    ASSERT_EQ(answers.seen().size(), 3);
-    EXPECT_EQ(answers.seen()[0].title, "Global hot key settings:");
-    EXPECT_EQ(answers.seen()[1].title, "Export hotkeys to file:");
-    EXPECT_EQ(answers.seen()[2].title, "Import hotkeys from file:");
-    EXPECT_EQ(rebootRestarts, 1);
-    EXPECT_FALSE(hotKeyWindowShown());
 }
 
 } // namespace
