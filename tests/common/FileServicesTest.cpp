@@ -23,7 +23,6 @@ TEST(FileServices, ExistsAndSizeOnlyForFilesThatOpen) {
     };
     const std::pair<QString, qint64> files[] = {
         {make(dir.filePath("list.dirl"), "abc"), 3},
-        {make(dir.filePath("empty.key"), ""), 0},
         {make(dir.filePath("some.key"), QByteArray(20001, 'x')), 20001},
         {make(longFolder + "/file.txt", "12345"), 5},
         // Folders, missing files and wildcards (names, not patterns) are not files.

@@ -49,16 +49,5 @@ TEST(RecordFile, WhatIsWrittenReadsBackTheSame) {
             << lines.join(u'|').toStdString();
 }
 
-TEST(RecordFile, EveryKindOfLineEndEndsALine) {
-    const std::pair<QString, QStringList> cases[] = {
-        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
-        {"a\r\n", {"a"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"\r\n\r\n", {"", ""}},
-    };
-    for (const auto& [text, lines] : cases)
-        EXPECT_EQ(splitRecordLines(text), lines) << text.toStdString();
-}
-
 } // namespace
 } // namespace pathwick
