@@ -9,41 +9,23 @@ namespace {
 
 using DirectoryListDisplayTest = DirListTest;
 
-TEST_F(DirectoryListDisplayTest, AllDrivesListsEveryEntryAsStored) {
-    store({":Documents:\\Letters", "/work", ":Network:", "C:\\Work\\"});
-    WriteSetting(MachineRoot, ProgramKey(), "NotAnEntry", "B", true);
-    const DirectoryListDisplay display = ShowDirectoryList("");
-    EXPECT_EQ(display.text, "Directory list.\r\n"
-                            "\t:Documents:\\Letters\r\n"
-                            "\t/work\r\n"
-                            "\t:Network:\r\n"
-                            "\tC:\\Work\\\r\n");
-    EXPECT_EQ(display.count, 4);
-    EXPECT_EQ(ShowDirectoryList("&").text, display.text);
-}
+// Entries are listed as stored; a drive keeps those whose expansion lies on it (Drives' rule).
+TEST_F(DirectoryListDisplayTest, EntriesAsStoredForAllDrivesOrOne) {
+    const DirectoryListDisplay none = ShowDirectoryList("");
+    EXPECT_EQ(none.text, "Directory list.\r\n\t" + folders.folder("Docs") + "\r\n");
+    EXPECT_EQ(none.count, 1);
 
-TEST_F(DirectoryListDisplayTest, ADriveShowsOnlyTheEntriesWhoseExpansionLiesOnIt) {
-    store({":Documents:\\Letters", "/work", ":Network:", folders.home() + "/x", ":SysDrive:\\etc",
-           ":recyclebin:"});
+    store({":Documents:\\Letters", "/work", ":Network:", folders.home() + "/x"});
+    WriteSetting(MachineRoot, ProgramKey(), "NotAnEntry", "B", true);
+    const DirectoryListDisplay all = ShowDirectoryList("&");
+    EXPECT_EQ(all.text, "Directory list.\r\n\t:Documents:\\Letters\r\n\t/work\r\n\t:Network:\r\n\t" +
+                            folders.home() + "/x\r\n");
+    EXPECT_EQ(all.count, 4);
     const DirectoryListDisplay home = ShowDirectoryList("&" + folders.home());
     EXPECT_EQ(home.text, "Directory list for drive " + folders.home() + ".\r\n" +
                              "\t:Documents:\\Letters\r\n" + "\t" + folders.home() + "/x\r\n");
     EXPECT_EQ(home.count, 2);
 
-    const DirectoryListDisplay root = ShowDirectoryList("/");
-    EXPECT_EQ(root.text, "Directory list for drive /.\r\n"
-                         "\t/work\r\n"
-                         "\t:SysDrive:\\etc\r\n"
-                         "\t:recyclebin:\r\n");
-    EXPECT_EQ(root.count, 3);
-}
-
-TEST_F(DirectoryListDisplayTest, NothingListed) {
-    const DirectoryListDisplay all = ShowDirectoryList("");
-    EXPECT_EQ(all.text, "Directory list.\r\n\t" + folders.folder("Docs") + "\r\n");
-    EXPECT_EQ(all.count, 1);
-
-    store({"/work"});
     const DirectoryListDisplay drive = ShowDirectoryList("&/media/E");
     EXPECT_EQ(drive.text, "Directory list for drive /media/E.\r\n"
                           "\t** There are no listed directories for drive /media/E **\r\n");

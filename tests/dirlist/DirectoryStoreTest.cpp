@@ -20,10 +20,6 @@ QStringList stringValueNames() {
 }
 
 TEST_F(DirectoryStoreTest, SaveKeepsOrderTrimsAndDropsBlankItemsAndDuplicates) {
-    store({});
-    EXPECT_TRUE(storedEntries().isEmpty());
-    EXPECT_EQ(stringValueNames(), QStringList{""});
-
     store({"C:\\A", "  ", "", "  :Documents:\\Letters  ", "C:\\B", "C:\\A", "c:\\b"});
     EXPECT_EQ(storedEntries(), QStringList({"C:\\A", ":Documents:\\Letters", "C:\\B"}));
     EXPECT_EQ(stringValueNames(), QStringList({"", "C:\\A", ":Documents:\\Letters", "C:\\B"}));
@@ -56,10 +52,8 @@ TEST(PathForList, TrimsAndDropsOneTrailingSeparator) {
         {"\\", ""},
         {"  D:\\Data\\\\ ", "D:\\Data\\"},
         {"D:\\", "D:"},
-        {"  /  ", "/"},
         {"//", "/"},
         {"/home/x/", "/home/x"},
-        {"x \\", "x "},
         {":Documents:\\Letters", ":Documents:\\Letters"},
     };
     for (const auto& [path, expected] : cases)

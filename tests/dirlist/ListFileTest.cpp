@@ -22,12 +22,6 @@ QStringList headerNames() {
 
 using ListFileTest = DirListTest;
 
-TEST(ListFileNames, SafeValueNameKeepsOnlyAsciiLettersAndDigits) {
-    EXPECT_EQ(SafeValueName(M + " Date: \t5/12/2026", M),
-              M + M + "Date" + M + M + M + "5" + M + "12" + M + "2026");
-    EXPECT_EQ(SafeValueName("Caf\u00e9_9\u65e5", "-"), "Caf--9-");
-}
-
 TEST_F(ListFileTest, EmptyListExportsTheSixHeaderLinesOnly) {
     environment.set("OS", "Windows_NT");
     const QString path = file("PathwickList_2026-12-05_02-18-17.dirl");
@@ -54,7 +48,6 @@ TEST_F(ListFileTest, ExportThenImportGivesTheSameListAndHeaderValues) {
     EXPECT_EQ(storedEntries(), list);
     const QStringList headers = headerNames();
     ASSERT_EQ(headers.size(), 6);
-    EXPECT_EQ(headers.at(1), M + M + "Directories" + M + "listed");
     EXPECT_EQ(readNumber(ProgramKey(), headers.at(3), 0), -1);
     EXPECT_EQ(readText(ProgramKey(), "", ""),
               SavedWithStamp("Imported from " + path + " (5/12/2026, 2:18:17am)"));
@@ -116,10 +109,8 @@ TEST_F(ListFileTest, BadFilesAreRefusedAndTheStoredListStays) {
          "line 2 holds a control character (code 0), so this is not a list file."},
         {"empty", "", "the file holds no lines to import."},
         {"blank", "  \r\n\r\n \n", "the file holds no lines to import."},
-        {"long", "/x\r\n" + QByteArray(100000, 'a') + "\r\n",
+        {"too long", "/x\r\n" + QByteArray(MaxRecordLineLength + 1, 'a') + "\r\n",
          "line 2 is longer than 16,383 characters, too long for an entry."},
-        {"too long", QByteArray(MaxRecordLineLength + 1, 'a'),
-         "line 1 is longer than 16,383 characters, too long for an entry."},
         {"lone surrogate", QByteArray("\xFF\xFE/\0a\0\r\0\n\0/\0\x00\xD8x\0", 16),
          "line 2 holds a broken character (a lone UTF-16 surrogate)."},
     };
