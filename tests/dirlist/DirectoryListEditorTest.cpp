@@ -61,8 +61,6 @@ protected:
     QComboBox* combo() const { return window->findChild<QComboBox*>("combo_RegStored"); }
     QLineEdit* edit() const { return window->findChild<QLineEdit*>("txt_PathEdit"); }
     QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
-    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
-    QMenu* hiddenMenu() const { return window->findChild<QMenu*>("menu_HiddenInOptions"); }
     // Runs a handler also while the edit rules have its button disabled, as a key can.
     void run(const char* handler, const QString& text) const {
         edit()->setText(text);
@@ -91,9 +89,9 @@ protected:
     const QList<SeenModal>& seen = answers.seen();
 };
 
-TEST_F(DirectoryListEditorTest, OpeningLoadsTheListAndOffersTheCommandLinePath) {
+TEST_F(DirectoryListEditorTest, OpeningOffersTheCommandLinePathAndSaveStoresTheList) {
     host.command = "  \"" + dir("Work") + "/\"  ";
-    open({"/a", "  ", "/b"});
+    DirectoryListEditor& w = open({"/a", "  ", "/b"});
     EXPECT_EQ(items(combo()), QStringList({"/a", "/b", dir("Work")}));
     EXPECT_EQ(edit()->text(), dir("Work"));
     EXPECT_EQ(storedEntries(), QStringList({"/a", "/b"}));
@@ -102,6 +100,13 @@ TEST_F(DirectoryListEditorTest, OpeningLoadsTheListAndOffersTheCommandLinePath) 
     EXPECT_EQ(edit()->text(), "/a");
     button("com_ResetValues")->click();
     EXPECT_EQ(items(combo()), QStringList({"/a", "/b"}));
+
+    combo()->addItem("/b\\");
+    combo()->addItem("/A");
+    button("com_SaveValues")->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_TRUE(host.doIt);
+    EXPECT_EQ(storedEntries(), QStringList({"/a", "/b", "/b\\"}));
 }
 
 TEST_F(DirectoryListEditorTest, EnterAndLineBreaksLeaveTheTextAndCaret) {
@@ -265,33 +270,24 @@ TEST_F(DirectoryListEditorTest, EscapePauseAndCloseLeaveTheStoreUnchanged) {
     }
 }
 
-TEST_F(DirectoryListEditorTest, SaveStoresTheListAndSetsDoIt) {
-    DirectoryListEditor& w = open({"/a"});
-    combo()->addItem("/b\\");
-    combo()->addItem("/a");
-    button("com_SaveValues")->click();
-    EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_TRUE(host.doIt);
-    EXPECT_EQ(storedEntries(), QStringList({"/a", "/b\\"}));
-}
-
 TEST_F(DirectoryListEditorTest, HiddenMenuOnShiftCtrlRightClickAndItsEntries) {
     host.hiddenMenu = true;
     DirectoryListEditor& w = open({"/a"});
+    QMenu* menu = w.findChild<QMenu*>("menu_HiddenInOptions");
     QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_FALSE(hiddenMenu()->isVisible());
+    EXPECT_FALSE(menu->isVisible());
     QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
-    ASSERT_TRUE(hiddenMenu()->isVisible());
-    hiddenMenu()->hide();
+    ASSERT_TRUE(menu->isVisible());
+    menu->hide();
 
     // The stored flag is inverted and the main window follows it.
     for (bool shown : {true, false}) {
-        action("menu_Hidden_ShowHiddenMenu")->trigger();
+        w.findChild<QAction*>("menu_Hidden_ShowHiddenMenu")->trigger();
         EXPECT_EQ(readBool(ProgramKey(), "ShowHiddenMenu", !shown), shown);
         EXPECT_EQ(host.hiddenMenu, shown);
     }
     // The developer's aids fill the working copy and store nothing.
-    action("menu_TEMP_SetMyValues")->trigger();
+    w.findChild<QAction*>("menu_TEMP_SetMyValues")->trigger();
     EXPECT_EQ(items(combo()), defaultSamplePaths());
     EXPECT_EQ(storedEntries(), QStringList({"/a"}));
 }
