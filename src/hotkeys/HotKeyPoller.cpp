@@ -39,7 +39,7 @@ void HotKeyPoller::tick() {
         lastFired_.clear();
         return;
     }
-    const platform::KeySnapshot keys = keys_.snapshot(needsMouseButtons(entries));
+    const platform::KeySnapshot keys = keys_.snapshot(table_.needsMouseButtons());
     const TickDecision decision = decideTick(
         entries, keys, lastFired_, [this](const QString& name) { return table_.data(name); });
     lastFired_ = decision.lastFired;

@@ -12,7 +12,7 @@
 namespace pathwick::hotkeys {
 
 // Polls the keyboard five times a second and fires the stored hot keys: one look at the
-// keyboard per tick, the table read afresh, the decision made by decideTick. While an
+// keyboard per tick, the table as it stands, the decision made by decideTick. While an
 // earlier tick's message box is open or its text is still being typed, ticks do nothing.
 class HotKeyPoller : public QObject {
     Q_OBJECT

@@ -5,6 +5,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsListing.h"
 
+#include <algorithm>
+
 namespace pathwick::hotkeys {
 
 namespace {
@@ -14,14 +16,34 @@ constexpr auto TextType = u"S";
 } // namespace
 
 QList<StoredHotKey> StoreHotKeyTable::entries() {
-    QList<StoredHotKey> out;
+    // Marked before the read: a write that comes between is seen at the next call.
+    const std::optional<StoreMark> mark = storeMark();
+    if (mark && mark == readAt_)
+        return entries_;
+    entries_.clear();
     for (const ListedValue& value : listValues(QLatin1String(MachineRoot), hotKeysKeyPath())) {
         if (value.type != TextType)
             continue;
         if (const std::optional<HotKeyName> key = parseHotKeyName(value.name))
-            out.append({value.name, *key});
+            entries_.append({value.name, *key});
     }
-    return out;
+    needsMouseButtons_ = hotkeys::needsMouseButtons(entries_);
+    readAt_ = mark;
+    return entries_;
+}
+
+bool StoreHotKeyTable::needsMouseButtons() {
+    return needsMouseButtons_;
+}
+
+bool HotKeyTable::needsMouseButtons() {
+    return hotkeys::needsMouseButtons(entries());
+}
+
+bool needsMouseButtons(const QList<StoredHotKey>& entries) {
+    return std::any_of(entries.begin(), entries.end(), [](const StoredHotKey& entry) {
+        return entry.key.keyNumber >= 1 && entry.key.keyNumber <= 4;
+    });
 }
 
 QString StoreHotKeyTable::data(const QString& name) {

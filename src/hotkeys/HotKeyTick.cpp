@@ -54,6 +54,9 @@ QString productTitle(const char* suffix) {
 TickDecision decideTick(const QList<StoredHotKey>& entries, const platform::KeySnapshot& keys,
                         const QString& lastFired,
                         const std::function<QString(const QString&)>& readData) {
+    // With no key down nothing matches, and the table need not be gone through.
+    if (keys.none())
+        return {};
     TickDecision decision;
     decision.lastFired = lastFired;
     bool combinationDown = false;
@@ -86,12 +89,6 @@ TickDecision decideTick(const QList<StoredHotKey>& entries, const platform::KeyS
     else if (haveText)
         decision.action = TickDecision::Action::Send;
     return decision;
-}
-
-bool needsMouseButtons(const QList<StoredHotKey>& entries) {
-    return std::any_of(entries.begin(), entries.end(), [](const StoredHotKey& entry) {
-        return entry.key.keyNumber >= 1 && entry.key.keyNumber <= 4;
-    });
 }
 
 TickMessage conflictMessage(const QString& keyName, const QString& command, const QString& text) {

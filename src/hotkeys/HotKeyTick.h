@@ -30,9 +30,6 @@ TickDecision decideTick(const QList<StoredHotKey>& entries, const platform::KeyS
                         const QString& lastFired,
                         const std::function<QString(const QString&)>& readData);
 
-// Whether any entry asks for a mouse key, so the look at the keyboard must include them.
-bool needsMouseButtons(const QList<StoredHotKey>& entries);
-
 // The message shown for a decision, with its full title.
 struct TickMessage {
     bool exclamation = false;

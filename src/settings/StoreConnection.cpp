@@ -58,6 +58,7 @@ constexpr const char* Statements[] = {
     "DELETE FROM setting_values WHERE key_id = ?1 AND folded = ?2",
     "DELETE FROM setting_values WHERE key_id = ?1 AND type = ?2",
     "SELECT name, type FROM setting_values WHERE key_id = ?1 ORDER BY id",
+    "PRAGMA data_version",
 };
 static_assert(std::size(Statements) == size_t(Query::Count));
 
@@ -339,6 +340,7 @@ void Connection::giveUp(int code, const QString& notice) {
 }
 
 int Connection::write(const std::function<int()>& work) {
+    ++changes_;
     if (transaction_ == Transaction::Failed)
         return transactionFailure_;
     if (const int code = ensureOpen())
@@ -388,6 +390,7 @@ void Connection::close() {
     transactionFailure_ = 0;
     depth_ = 0;
     ++generation_;
+    ++changes_;
 }
 
 Connection::Scope Connection::enterTransaction() {
@@ -420,6 +423,7 @@ bool Connection::commitTransaction(const Scope& scope) {
 void Connection::leaveTransaction(const Scope& scope, bool committed) {
     if (scope.generation != generation_)
         return;
+    ++changes_;
     --depth_;
     if (committed)
         return;

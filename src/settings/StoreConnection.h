@@ -20,6 +20,7 @@ enum class Query {
     DeleteValue,
     DeleteValuesOfType,
     ListValues,
+    DataVersion,
     Count
 };
 
@@ -49,6 +50,11 @@ public:
 
     QString takeNotice();
     void close();
+
+    // Counts what this process did that may change what the connection reads: writes, the
+    // end of a transaction (it may roll back) and reopening. Commits of other connections
+    // show in SQLite's data_version instead.
+    quint64 changes() const { return changes_; }
 
     // Process-wide transaction state behind SettingsTransaction.
     struct Scope {
@@ -89,6 +95,7 @@ private:
     int transactionFailure_ = 0;
     int depth_ = 0;
     quint64 generation_ = 0;
+    quint64 changes_ = 0;
 };
 
 // One use of a cached statement: binds, steps, and resets it on leaving the scope.

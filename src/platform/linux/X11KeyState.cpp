@@ -103,9 +103,12 @@ KeySnapshot X11KeyState::snapshot(bool withMouseButtons) {
     if (!mappingKnown_)
         learnMapping();
     Keycodes down;
-    for (size_t keycode = 0; keycode < down.size(); ++keycode)
-        if (static_cast<unsigned char>(keymap[keycode / 8]) & (1u << (keycode % 8)))
-            down.set(keycode);
+    // Most looks find no key down: whole bytes of up keys are passed over.
+    for (size_t byte = 0; byte < keymap.size(); ++byte)
+        if (const auto bits = static_cast<unsigned char>(keymap[byte]))
+            for (size_t bit = 0; bit < 8; ++bit)
+                if (bits & (1u << bit))
+                    down.set(byte * 8 + bit);
     if (down.any())
         for (int virtualKey = 0; virtualKey < KeySnapshot::KeyCount; ++virtualKey)
             if ((keycodes_[size_t(virtualKey)] & down).any())
