@@ -14,45 +14,32 @@ const QString Own = ExecutableName() + ExecutableSuffix();
 } // namespace
 
 TEST(RunningCopies, ProcessInfoAndCountComeFromOneWalk) {
-    const QStringList walk{"bash", "pathwick", "Xvfb"};
-    const std::pair<int, const char*> answers[] = {{-1, " 3"},  {0, "bash\r\npathwick\r\nXvfb\r\n"},
-                                                   {1, "bash"}, {3, "Xvfb"},
-                                                   {4, ""},     {-2, ""}};
-    for (const auto& [index, expected] : answers)
-        EXPECT_EQ(processInfoFrom(walk, index), expected) << index;
-    EXPECT_EQ(processInfoFrom(QStringList{}, -1), " 0");
-    // No list at all: the count reads as the empty name list, not as " 0".
+    // Only the count is asked for; a walk that failed gives no number at all.
+    EXPECT_EQ(processInfoFrom(QStringList{"bash", "pathwick", "Xvfb"}, -1), " 3");
     EXPECT_EQ(processInfoFrom(std::nullopt, -1), "");
 
     // Only the exact name counts: letter case, a prefix or a longer name make another program.
     FakePlatform fakes;
-    const std::pair<QStringList, int> counts[] = {
-        {{"bash", "Xvfb"}, 0},
-        {{"bash", Own, "Xvfb"}, 1},
-        {{Own, "bash", Own}, 2},
-        {{Own.toUpper(), "x" + Own, Own + "-helper", Own + "2", Own}, 1}};
+    const std::pair<std::optional<QStringList>, int> counts[] = {
+        {QStringList{"bash", Own, "Xvfb"}, 1},
+        {QStringList{Own, "bash", Own}, 2},
+        {QStringList{Own.toUpper(), "x" + Own, Own + "-helper", Own + "2", Own}, 1},
+        {std::nullopt, 0}};
     for (const auto& [names, expected] : counts) {
         fakes.processes->names = names;
-        EXPECT_EQ(CountRunningCopies(), expected) << names.join(' ').toStdString();
+        EXPECT_EQ(CountRunningCopies(), expected)
+            << names.value_or(QStringList()).join(' ').toStdString();
     }
-    EXPECT_EQ(RunningProcessInfo(3), Own + "-helper");
-    fakes.processes->names = std::nullopt;
-    EXPECT_EQ(CountRunningCopies(), 0);
-    EXPECT_EQ(RunningProcessInfo(-1), "");
 }
 
+// The suffix belongs to the program's name, except in the closing question.
 TEST(RunningCopies, WarningNamesTheCountAndTheProgram) {
-    EXPECT_EQ(runningCopiesText(2, "pathwick", ""),
-              "There are 2 copies of pathwick running.\r\n"
-              "Runing more than one copy of pathwick\r\n"
+    EXPECT_EQ(runningCopiesText(2, "Pathwick", ".exe"),
+              "There are 2 copies of Pathwick.exe running.\r\n"
+              "Runing more than one copy of Pathwick.exe\r\n"
               "may result in the hot keys sending the command more than once\r\n"
               "and the computer turning off at the wrong time.\r\n\r\n"
-              "Do you wish to close this copy of pathwick?");
-    // The suffix belongs to the program's name, except in the closing question.
-    const QString withSuffix = runningCopiesText(0, "Pathwick", ".exe");
-    EXPECT_TRUE(withSuffix.startsWith("There are 0 copies of Pathwick.exe running.\r\n"
-                                      "Runing more than one copy of Pathwick.exe\r\n"));
-    EXPECT_TRUE(withSuffix.endsWith("copy of Pathwick?"));
+              "Do you wish to close this copy of Pathwick?");
 }
 
 TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
@@ -60,11 +47,9 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
         QStringList running;
         int answer; // button index, -1 for Escape
         bool starts;
-        bool asks;
     } cases[] = {
-        {{"bash", Own}, 0, true, false},   {{Own, Own}, 1, true, true},
-        {{Own, Own}, 0, false, true},      {{Own, Own}, -1, false, true},
-        {{Own.toUpper()}, 0, false, true},
+        {{"bash", Own}, 0, true}, {{Own, Own}, 1, true},       {{Own, Own}, 0, false},
+        {{Own, Own}, -1, false},  {{Own.toUpper()}, 0, false},
     };
     FakePlatform fakes;
     for (const auto& c : cases) {
@@ -76,8 +61,9 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
         else
             answers.click(c.answer);
         EXPECT_EQ(runningCopiesCheckPasses(), c.starts);
-        EXPECT_EQ(answers.seen().size(), int(c.asks));
-        if (!c.asks)
+        const bool asks = c.running.count(Own) != 1;
+        ASSERT_EQ(answers.seen().size(), int(asks));
+        if (!asks)
             continue;
         EXPECT_TRUE(answers.only().text.startsWith(
             QString("There are %1 copies").arg(c.running.count(Own))));
@@ -87,7 +73,6 @@ TEST(RunningCopies, OnlyOneCopyOrRunAnywayStartsTheProgram) {
     // The command line is the arguments after the program, joined by single spaces.
     fakes.processes->names = QStringList{Own};
     EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own, "#Hidden", "x"}), QString("#Hidden x"));
-    EXPECT_EQ(Form_Initialize({"/usr/bin/" + Own}), QString());
     fakes.processes->names = QStringList{};
     test::ModalAnswers closed;
     closed.cancel();

@@ -1,16 +1,13 @@
-#include "help/HelpCommands.h"
 #include "help/HelpFile.h"
-#include "platform/fake/FakePlatform.h"
+#include "help/HelpCommands.h"
+#include "platform/Platform.h"
 #include "settings/ProgramSettings.h"
 #include "support/ModalDialogs.h"
-#include "support/LaunchRecorder.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include "support/QtPrinting.h"
@@ -21,137 +18,95 @@ namespace {
 
 TEST(FileExtension, FromTheLastDotOfTheFileNameWithItsCase) {
     const std::pair<const char*, const char*> cases[] = {
-        {"C:\\a.b\\Help.DOC", ".DOC"},      {"Help", ""},
-        {"/home/me/my.docs/README", ""},   {"C:\\my.docs\\README", ""},
-        {"archive.tar.gz", ".gz"},          {"name.", "."},
-        {".hidden", ".hidden"},             {"", ""},
+        {"C:\\a.b\\Help.DOC", ".DOC"}, {"Help", ""},   {"/home/me/my.docs/README", ""},
+        {"C:\\my.docs\\README", ""},   {"name.", "."}, {".hidden", ".hidden"},
     };
     for (const auto& [name, extension] : cases)
         EXPECT_EQ(FileExtension(name), extension) << name;
 }
 
-void makeFile(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
+// Records every target and opens only the given ones.
+class OpensOnly : public platform::ShellLauncher {
+public:
+    explicit OpensOnly(QStringList opens) : opens_(std::move(opens)) {}
+    int open(const QString& target, const QString&, platform::ShowMode) override {
+        tried.append(target);
+        return opens_.contains(target) ? 42 : 2;
+    }
+    QStringList tried;
 
-// A program folder and a folder of the user's own documents, with a store of their own.
+private:
+    QStringList opens_;
+};
+
 class HelpFileTest : public testing::Test {
 protected:
     QString program(const char* name) const { return programFolder.filePath(name); }
-    QString own(const char* name) const { return ownFolder.filePath(name); }
-    void configure(std::optional<bool> firstPriority, std::optional<QString> path) {
-        if (firstPriority)
-            write(catalogue::HelpFilePriority, *firstPriority);
-        if (path)
-            write(catalogue::HelpPath, *path);
+    std::shared_ptr<OpensOnly> install(const QStringList& opens) {
+        auto launcher = std::make_shared<OpensOnly>(opens);
+        platform::Services services;
+        services.shell = launcher;
+        platform::install(services);
+        return launcher;
     }
+    void TearDown() override { platform::reset(); }
 
     TempStore store;
     QTemporaryDir programFolder;
-    QTemporaryDir ownFolder;
 };
 
-// Through the real launcher: what opens is what the opener was started with.
-TEST_F(HelpFileTest, OpensTheFirstCandidateThatExists) {
-    struct Case {
-        const char* what;
-        QStringList programFiles;
-        std::optional<bool> firstPriority;
-        std::optional<QString> path;
-        const char* opens; // "" for nothing
-    };
-    const QString guide = own("Guide.pdf");
-    const Case cases[] = {
-        {"no settings, rtf and txt", {"Help.rtf", "Help.txt"}, {}, {}, "Help.rtf"},
-        {"no settings, html only", {"Help.html"}, {}, {}, "Help.html"},
-        {"no settings, all four", {"Help.txt", "Help.html", "Help.rtf", "Help.doc"}, {}, {},
-         "Help.doc"},
-        {"no settings, nothing there", {}, {}, {}, ""},
-        {"own path first", {"Help.doc"}, true, guide, "Guide.pdf"},
-        {"own path first is the default", {"Help.doc"}, {}, guide, "Guide.pdf"},
-        {"own path last, a default exists", {"Help.txt"}, false, guide, "Help.txt"},
-        {"own path last, no default", {}, false, guide, "Guide.pdf"},
-        {"own path with blanks around it", {}, true, "  " + guide + "  ", "Guide.pdf"},
-        {"own path missing, chain goes on", {"Help.txt"}, true, own("gone.pdf"), "Help.txt"},
-        {"blank path", {}, true, "   ", ""},
-    };
-    makeFile(guide);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TempStore caseStore;
-        QTemporaryDir folder;
-        for (const QString& name : c.programFiles)
-            makeFile(folder.filePath(name));
-        configure(c.firstPriority, c.path);
-        LaunchRecorder opener;
-        platform::reset();
-        const int result = openHelpFile(folder.path());
-        const QString expected = QString(c.opens).isEmpty()          ? QString()
-                                 : QString(c.opens) == "Guide.pdf" ? guide
-                                                                   : folder.filePath(c.opens);
-        EXPECT_EQ(result, expected.isEmpty() ? 2 : 42);
-        if (expected.isEmpty())
-            QThread::msleep(300);
-        EXPECT_EQ(opener.launches(expected.isEmpty() ? 0 : 1),
-                  expected.isEmpty() ? QStringList() : QStringList{expected});
-    }
-}
-
-// Every attempt, failed ones included, in order.
-TEST_F(HelpFileTest, TriesTheCandidatesInTheDescribedOrder) {
-    const QString guide = own("Guide.pdf");
+// Every attempt in order, up to the first document that opens.
+TEST_F(HelpFileTest, TriesTheOwnPathAndTheDefaultsInOrderUntilOneOpens) {
+    const QString guide = "/home/me/Guide.pdf";
     const QStringList defaults = {program("Help.doc"), program("Help.rtf"), program("Help.html"),
                                   program("Help.txt")};
     struct Case {
         const char* what;
         std::optional<bool> firstPriority;
         std::optional<QString> path;
+        QStringList opens;
         QStringList tried;
     };
     const Case cases[] = {
-        {"no settings", {}, {}, defaults},
-        {"first", true, guide, QStringList{guide} + defaults},
-        {"last", false, guide, defaults + QStringList{guide}},
-        {"empty path, first", true, "", defaults},
-        {"empty path, last", false, " \t", defaults},
+        {"no settings, nothing opens", {}, {}, {}, defaults},
+        {"no settings, rtf and txt", {}, {}, {defaults[1], defaults[3]}, defaults.mid(0, 2)},
+        {"own path first is the default", {}, guide, {guide, defaults[0]}, {guide}},
+        {"own path first, with blanks", true, "  " + guide + " ", {guide}, {guide}},
+        {"own path first, missing",
+         true,
+         guide,
+         {defaults[2]},
+         QStringList{guide} + defaults.mid(0, 3)},
+        {"own path last, a default opens", false, guide, {guide, defaults[3]}, defaults},
+        {"own path last, no default", false, guide, {guide}, defaults + QStringList{guide}},
+        {"blank path, first", true, " \t", {}, defaults},
+        {"empty path, last", false, "", {}, defaults},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempStore caseStore;
-        configure(c.firstPriority, c.path);
-        platform::fake::FakePlatform fake;
-        fake.shell->result = 2;
-        EXPECT_EQ(openHelpFile(programFolder.path()), 2);
-        EXPECT_EQ(fake.shell->targets(), c.tried);
+        if (c.firstPriority)
+            write(catalogue::HelpFilePriority, *c.firstPriority);
+        if (c.path)
+            write(catalogue::HelpPath, *c.path);
+        const auto launcher = install(c.opens);
+        EXPECT_EQ(openHelpFile(programFolder.path()), c.opens.isEmpty() ? 2 : 42);
+        EXPECT_EQ(launcher->tried, c.tried);
     }
 }
 
-// Opens only the given target.
-class OnlyOneOpens : public platform::ShellLauncher {
-public:
-    explicit OnlyOneOpens(QString target) : target_(std::move(target)) {}
-    int open(const QString& target, const QString&, platform::ShowMode) override {
-        tried.append(target);
-        return target == target_ ? 42 : 2;
-    }
-    QStringList tried;
-
-private:
-    QString target_;
-};
-
+// The question is assembled here; Yes opens the program folder and names a failure by number.
 TEST_F(HelpFileTest, NothingOpensAsksToShowTheProgramFolder) {
-    for (const bool yes : {false, true}) {
-        auto launcher = std::make_shared<OnlyOneOpens>(programFolder.path());
-        platform::Services services;
-        services.shell = launcher;
-        platform::install(services);
+    const struct { bool yes, folderOpens; } cases[] = {{false, true}, {true, true}, {true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.yes) + std::to_string(c.folderOpens));
+        const auto launcher =
+            install(c.folderOpens ? QStringList{programFolder.path()} : QStringList{});
         ModalAnswers answers;
-        answers.press(yes ? QMessageBox::Yes : QMessageBox::No);
+        answers.press(c.yes ? QMessageBox::Yes : QMessageBox::No).press(QMessageBox::Ok);
         HelpInfo(nullptr, programFolder.path());
-        platform::reset();
-        const SeenModal question = answers.only();
+        ASSERT_EQ(answers.seen().size(), c.yes && !c.folderOpens ? 2 : 1);
+        const SeenModal question = answers.seen()[0];
         EXPECT_EQ(question.title, "Pathwick - Help not found.");
         EXPECT_EQ(question.text, "Can't find or open the help file.\r\n"
                                  "Do you want to view the Pathwick directory?\r\n\r\n"
@@ -160,36 +115,29 @@ TEST_F(HelpFileTest, NothingOpensAsksToShowTheProgramFolder) {
                                  "\t\tHelp.doc\r\n\t\tHelp.rtf\r\n\t\tHelp.html\r\n\t\tHelp.txt");
         EXPECT_EQ(question.icon, QMessageBox::Warning);
         EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(launcher->tried.size(), yes ? 5 : 4);
-        EXPECT_EQ(launcher->tried.last() == programFolder.path(), yes);
+        EXPECT_EQ(launcher->tried.size(), c.yes ? 5 : 4);
+        EXPECT_EQ(launcher->tried.last() == programFolder.path(), c.yes);
+        if (answers.seen().size() == 2) {
+            EXPECT_EQ(answers.seen()[1].text, "2");
+        }
     }
 }
 
-TEST_F(HelpFileTest, AFolderThatDoesNotOpenEitherShowsItsNumber) {
-    platform::fake::FakePlatform fake;
-    fake.shell->result = 31;
-    ModalAnswers answers;
-    answers.press(QMessageBox::Yes).press(QMessageBox::Ok);
-    HelpInfo(nullptr, programFolder.path());
-    ASSERT_EQ(answers.seen().size(), 2);
-    EXPECT_EQ(answers.seen()[1].title, "Pathwick");
-    EXPECT_EQ(answers.seen()[1].text, "31");
-    EXPECT_EQ(fake.shell->targets().last(), programFolder.path());
-    EXPECT_EQ(answers.unexpected(), 0);
-}
-
-// An opener that has no program for word documents says so; the chain goes on.
+// Through the real launcher and an opener with no program for word documents: a missing file
+// is not started, a refused one is passed over, and the shipped page opens.
 TEST_F(HelpFileTest, ADocumentTheOpenerCannotShowIsPassedOver) {
-    const QString record = ownFolder.filePath("opened.txt");
-    const QString opener = ownFolder.filePath("opener.sh");
+    QTemporaryDir own;
+    const QString record = own.filePath("opened.txt");
+    const QString opener = own.filePath("opener.sh");
     QFile script(opener);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\ncase \"$1\" in *.doc) exit 3;; esac\nprintf '%s\\n' \"$1\" >> '" +
                  QFile::encodeName(record) + "'\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (const char* name : {"Help.doc", "Help.html"})
-        makeFile(program(name));
+    ASSERT_TRUE(QFile(program("Help.doc")).open(QIODevice::WriteOnly));
+    const QString shipped = QStringLiteral(PATHWICK_TEST_SUPPORT_DIR "/../../resources/Help.html");
+    ASSERT_TRUE(QFile::copy(shipped, program("Help.html")));
     ScopedEnvironment environment;
     environment.set("PATHWICK_OPENER", QFile::encodeName(opener));
     platform::reset();
@@ -198,15 +146,6 @@ TEST_F(HelpFileTest, ADocumentTheOpenerCannotShowIsPassedOver) {
     QFile opened(record);
     ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromLocal8Bit(opened.readAll()), program("Help.html") + "\n");
-}
-
-TEST_F(HelpFileTest, OpensTheShippedHelpPageWithNoConfiguration) {
-    const QString shipped = QStringLiteral(PATHWICK_TEST_SUPPORT_DIR "/../../resources/Help.html");
-    ASSERT_TRUE(QFile::copy(shipped, program("Help.html")));
-    LaunchRecorder opener;
-    platform::reset();
-    EXPECT_EQ(openHelpFile(programFolder.path()), 42);
-    EXPECT_EQ(opener.launches(1), QStringList{program("Help.html")});
 }
 
 } // namespace

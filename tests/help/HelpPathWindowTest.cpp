@@ -1,7 +1,7 @@
+#include "help/HelpPathWindow.h"
 #include "common/FileServices.h"
 #include "common/Version.h"
 #include "help/HelpDrop.h"
-#include "help/HelpPathWindow.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
 #include "support/ModalDialogs.h"
@@ -22,10 +22,6 @@
 
 namespace pathwick::test {
 namespace {
-
-constexpr auto OneFileOnly = "You can only drag one help file here.";
-constexpr auto HelpFileOnly = "You can only drag a help file here.";
-constexpr auto Unsupported = "This type of help file is not supported.";
 
 class HelpPathWindowTest : public testing::Test {
 protected:
@@ -55,16 +51,19 @@ TEST_F(HelpPathWindowTest, DropsTakeOneSupportedOrdinaryFile) {
         bool accepted;
         QString refusal;
     };
+    const QString oneFileOnly = "You can only drag one help file here.";
+    const QString helpFileOnly = "You can only drag a help file here.";
+    const QString unsupported = "This type of help file is not supported.";
     const Case cases[] = {
         {{path("Guide.PDF")}, true, {}},
         {{path("page.htm")}, true, {}},
-        {{path("notes.odt")}, false, QString(Unsupported) + "\r\n(.odt)"},
-        {{path("README")}, false, Unsupported},
-        {{path("Guide.PDF"), path("page.htm")}, false, OneFileOnly},
-        {{}, false, OneFileOnly},
-        {{path("Manuals")}, false, HelpFileOnly},
-        {{path(".hidden.txt")}, false, HelpFileOnly},
-        {{path("gone.pdf")}, false, HelpFileOnly},
+        {{path("notes.odt")}, false, unsupported + "\r\n(.odt)"},
+        {{path("README")}, false, unsupported},
+        {{path("Guide.PDF"), path("page.htm")}, false, oneFileOnly},
+        {{}, false, oneFileOnly},
+        {{path("Manuals")}, false, helpFileOnly},
+        {{path(".hidden.txt")}, false, helpFileOnly},
+        {{path("gone.pdf")}, false, helpFileOnly},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.paths.join(',').toStdString());
@@ -76,73 +75,66 @@ TEST_F(HelpPathWindowTest, DropsTakeOneSupportedOrdinaryFile) {
     }
 }
 
-TEST_F(HelpPathWindowTest, ControlsAndDefaultsWithNoSettings) {
-    HelpPathWindow& w = open();
-    EXPECT_EQ(w.objectName(), "frm_HelpPathWindow");
-    EXPECT_EQ(w.windowTitle(), "Help file name and path.");
-    const auto options = w.findChildren<QRadioButton*>("opt_LoadFirst");
-    ASSERT_EQ(options.size(), 2);
-    EXPECT_EQ(options[0]->text(), "&Load this if Help file not found.");
-    EXPECT_EQ(options[1]->text(), "&Load this before trying default Help file.");
-    const std::pair<const char*, const char*> buttons[] = {
-        {"com_Update", "&Update path"}, {"com_Reset", "&Reset path"}, {"com_Cancel", "&Cancel"}};
-    for (const auto& [name, caption] : buttons) {
-        auto* button = w.findChild<QPushButton*>(name);
-        ASSERT_NE(button, nullptr) << name;
-        EXPECT_EQ(button->text(), caption);
-    }
-    EXPECT_EQ(w.txt_HelpPath->text(), ProgramFolder() + "/Help.doc");
-    EXPECT_TRUE(options[1]->isChecked());
-}
-
-TEST_F(HelpPathWindowTest, ShowsStoredValuesAndShiftResetShowsDefaultsWithoutSaving) {
-    write(catalogue::HelpFilePriority, false);
-    write(catalogue::HelpPath, path("Guide.PDF"));
-    HelpPathWindow& w = open();
-    EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
-    EXPECT_TRUE(w.opt_LoadFirst[0]->isChecked());
-
-    fake.keys->down = {16};
-    QTest::mouseClick(w.com_Reset, Qt::LeftButton);
-    EXPECT_EQ(w.txt_HelpPath->text(), ProgramFolder() + "/Help.doc");
-    EXPECT_TRUE(w.opt_LoadFirst[1]->isChecked());
-    EXPECT_FALSE(storedFirst());
-    EXPECT_EQ(storedPath(), path("Guide.PDF"));
-
-    fake.keys->down.clear();
-    QTest::mouseClick(w.com_Reset, Qt::LeftButton);
-    EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
-    EXPECT_TRUE(w.opt_LoadFirst[0]->isChecked());
-}
-
-TEST_F(HelpPathWindowTest, OptionsFollowWhetherThereIsAPath) {
-    HelpPathWindow& w = open();
+// One walk: the defaults with no settings, the options following the path, a save of the
+// trimmed path, Reset showing the stored values again or, with Shift, the defaults unsaved,
+// and real drops on the text box, taken as they are without saving or refused.
+TEST_F(HelpPathWindowTest, UpdateSavesAndResetShowsStoredOrDefaultValues) {
+    const QString defaultPath = ProgramFolder() + "/Help.doc";
+    HelpPathWindow* w = &open();
+    EXPECT_EQ(w->txt_HelpPath->text(), defaultPath);
+    EXPECT_TRUE(w->opt_LoadFirst[1]->isChecked());
     for (const auto& [text, enabled] :
          {std::pair{"", false}, {"   ", false}, {"x", true}, {" /a/b.txt ", true}}) {
-        w.txt_HelpPath->setText(text);
-        EXPECT_EQ(w.opt_LoadFirst[0]->isEnabled(), enabled) << text;
-        EXPECT_EQ(w.opt_LoadFirst[1]->isEnabled(), enabled) << text;
+        w->txt_HelpPath->setText(text);
+        EXPECT_EQ(w->opt_LoadFirst[0]->isEnabled(), enabled) << text;
+        EXPECT_EQ(w->opt_LoadFirst[1]->isEnabled(), enabled) << text;
     }
-}
-
-TEST_F(HelpPathWindowTest, UpdateSavesTrimmedPathAndOrder) {
-    HelpPathWindow& w = open();
-    w.txt_HelpPath->setText("  " + path("page.htm") + " ");
-    w.opt_LoadFirst[0]->setChecked(true);
-    QTest::mouseClick(w.com_Update, Qt::LeftButton);
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(w.result(), QDialog::Accepted);
+    w->txt_HelpPath->setText("  " + path("page.htm") + " ");
+    w->opt_LoadFirst[0]->setChecked(true);
+    QTest::mouseClick(w->com_Update, Qt::LeftButton);
+    EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_EQ(storedPath(), path("page.htm"));
     EXPECT_FALSE(storedFirst());
+
+    w = &open();
+    EXPECT_EQ(w->txt_HelpPath->text(), path("page.htm"));
+    EXPECT_TRUE(w->opt_LoadFirst[0]->isChecked());
+    fake.keys->down = {16};
+    QTest::mouseClick(w->com_Reset, Qt::LeftButton);
+    EXPECT_EQ(w->txt_HelpPath->text(), defaultPath);
+    EXPECT_TRUE(w->opt_LoadFirst[1]->isChecked());
+    EXPECT_FALSE(storedFirst());
+    EXPECT_EQ(storedPath(), path("page.htm"));
+    fake.keys->down.clear();
+    QTest::mouseClick(w->com_Reset, Qt::LeftButton);
+    EXPECT_EQ(w->txt_HelpPath->text(), path("page.htm"));
+    EXPECT_TRUE(w->opt_LoadFirst[0]->isChecked());
+
+    const auto drop = [&](const QString& dropped) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dropped)});
+        // Qt hands the drop to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w->txt_HelpPath, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w->txt_HelpPath, &event);
+    };
+    drop(path("Guide.PDF"));
+    EXPECT_EQ(w->txt_HelpPath->text(), path("Guide.PDF"));
+    EXPECT_EQ(storedPath(), path("page.htm"));
+    ModalAnswers answers;
+    answers.press(QMessageBox::Ok);
+    drop(path("notes.odt"));
+    EXPECT_EQ(answers.only().title, "Pathwick - Help file path error:");
+    EXPECT_EQ(w->txt_HelpPath->text(), path("Guide.PDF"));
 }
 
 TEST_F(HelpPathWindowTest, CancelEscapeAndPauseCloseWithoutSaving) {
     const std::function<void(HelpPathWindow&)> closers[] = {
         [](HelpPathWindow& w) { QTest::mouseClick(w.com_Cancel, Qt::LeftButton); },
         [](HelpPathWindow& w) { QTest::keyClick(w.txt_HelpPath, Qt::Key_Escape); },
-        [](HelpPathWindow& w) { QTest::keyClick(w.txt_HelpPath, Qt::Key_Pause); },
         [](HelpPathWindow& w) { QTest::keyClick(w.opt_LoadFirst[0], Qt::Key_Pause); },
-        [](HelpPathWindow& w) { QTest::keyClick(w.com_Update, Qt::Key_Escape); },
     };
     for (const auto& close : closers) {
         HelpPathWindow& w = open();
@@ -151,37 +143,6 @@ TEST_F(HelpPathWindowTest, CancelEscapeAndPauseCloseWithoutSaving) {
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(storedPath(), "");
     }
-}
-
-// A real drop event on the text box: the path is taken as it is, nothing is saved yet, and
-// a refused drop leaves the text as it was.
-TEST_F(HelpPathWindowTest, DroppingOnThePathBox) {
-    HelpPathWindow& w = open();
-    const auto drop = [&](const QStringList& paths) {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString& p : paths)
-            urls.append(QUrl::fromLocalFile(p));
-        data.setUrls(urls);
-        // Qt hands the drop to the widget that accepted the drag's entry.
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(w.txt_HelpPath, &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w.txt_HelpPath, &event);
-    };
-    drop({path("Guide.PDF")});
-    EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
-    EXPECT_EQ(storedPath(), "");
-
-    ModalAnswers answers;
-    answers.press(QMessageBox::Ok);
-    drop({path("notes.odt")});
-    const SeenModal refusal = answers.only();
-    EXPECT_EQ(refusal.title, "Pathwick - Help file path error:");
-    EXPECT_EQ(refusal.icon, QMessageBox::Warning);
-    EXPECT_EQ(w.txt_HelpPath->text(), path("Guide.PDF"));
 }
 
 } // namespace

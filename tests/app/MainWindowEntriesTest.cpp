@@ -1,0 +1,48 @@
+#include "MainWindowFixture.h"
+
+#include "common/Version.h"
+
+namespace pathwick::test {
+namespace {
+
+// The Help, hidden tool and hot key entries open their windows over the main window; the hot
+// key window's boot options open the re-boot schedule over the hot key window.
+TEST_F(MainWindowTest, EntriesOpenTheHelpFileAndTheirWindows) {
+    auto window = makeWindow();
+    const MainMenu& menu = window->menu();
+    menu.help.helpFile->trigger();
+    EXPECT_EQ(fakes.shell->targets(), QStringList{ProgramFolder() + "/Help.doc"});
+
+    QWidget* scheduleOwner = nullptr;
+    ModalAnswers answers;
+    answers.cancel().cancel().press(QMessageBox::Ok).handle([&](QWidget* hotKeyWindow) {
+        ModalAnswers inner;
+        inner.cancel();
+        hotKeyWindow->findChild<QAction*>("menu_RunAtSettings")->trigger();
+        EXPECT_TRUE(inner.only().title.startsWith("Bootup time:"));
+        scheduleOwner = inner.only().parent;
+        hotKeyWindow->close();
+    });
+    menu.help.about->trigger();
+    // The help path entry is there only while Shift is held.
+    for (const bool shift : {false, true}) {
+        fakes.keys->down = {shift ? 16 : 17};
+        emit menu.help.menu->aboutToShow();
+        EXPECT_EQ(menu.help.helpPath->isSeparator(), !shift);
+    }
+    menu.help.helpPath->trigger();
+    menu.toDoList->trigger();
+    menu.hotKeys.settings->trigger();
+    QStringList shown;
+    for (const SeenModal& modal : answers.seen()) {
+        shown << modal.className;
+        EXPECT_EQ(modal.parent, window.get()) << modal.className.toStdString();
+    }
+    EXPECT_EQ(shown, (QStringList{"pathwick::AboutWindow", "pathwick::HelpPathWindow",
+                                  "QMessageBox", "pathwick::hotkeys::HotKeyWindow"}));
+    ASSERT_NE(scheduleOwner, nullptr);
+    EXPECT_EQ(scheduleOwner->objectName(), "frm_HotkeySettings");
+}
+
+} // namespace
+} // namespace pathwick::test
