@@ -26,7 +26,6 @@ TEST(PlayWAV, PlaysSoundFilesAndFallsBackToTheAlarmOnce) {
         bool alarmThere = true;
         bool soundWorks = true;
     } cases[] = {
-        {"@/ring.wav", false, true, {"@/ring.wav"}},
         {"@/RING.DAT", false, true, {"@/RING.DAT"}},
         // Spaces and one trailing backslash go; the alarm name means the shipped alarm.
         {"  @/ring.WAV \\  ", true, true, {"@/ring.WAV"}},
