@@ -6,24 +6,14 @@
 #
 #     bench/startup_compare.sh [runs]        (default 5; build folder: $PATHWICK_BUILD_DIR or build/)
 #
-# Pathwick runs with a temporary settings store and the test recorder in place of the opener
-# and the shutdown command, so nothing real is touched.
+# Both run in the sandbox of bench/lib/desktop.sh, so nothing real is touched.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${PATHWICK_BUILD_DIR:-$root/build}
+source "$(dirname "$0")/lib/desktop.sh"
 runs=${1:-5}
 settle_ms=5000
 timeout_ms=20000
 
-cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target pathwick startup_bare_window startup_map_timer >/dev/null
-
-source "$root/scripts/sandbox.sh"
-pathwick_sandbox "$root"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-start_xvfb 150 200
-export DISPLAY="$xvfb_display"
+bench_desktop pathwick startup_bare_window startup_map_timer
 
 timer="$build/bench/startup_map_timer"
 measure() { # title-prefix program -> "map_ms rss_kb"
