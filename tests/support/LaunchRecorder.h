@@ -2,9 +2,14 @@
 
 #include "support/ScopedEnvironment.h"
 
-#include <QString>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <map>
 
 namespace pathwick::test {
 
@@ -13,17 +18,39 @@ namespace pathwick::test {
 // carries the launch sequence number, which puts them back in order.
 class LaunchRecorder {
 public:
-    LaunchRecorder();
+    LaunchRecorder() {
+        environment_.set("PATHWICK_OPENER", QFile::encodeName(program()));
+        environment_.set("PATHWICK_RECORD_FILE", QFile::encodeName(file()));
+    }
     LaunchRecorder(const LaunchRecorder&) = delete;
     LaunchRecorder& operator=(const LaunchRecorder&) = delete;
 
-    // The recorder script and the file it writes.
-    static QString program();
-    QString file() const;
+    // The recorder script, from the source folder so tests run from any working folder.
+    static QString program() {
+        return QFileInfo(QStringLiteral(PATHWICK_TEST_SUPPORT_DIR "/recorder.sh"))
+            .canonicalFilePath();
+    }
+    QString file() const { return folder_.filePath(QStringLiteral("launched.txt")); }
 
     // The arguments of each launch in launch order, once `count` have arrived (or after a
     // minute, so a test fails instead of hanging).
-    QStringList launches(qsizetype count) const;
+    QStringList launches(qsizetype count) const {
+        std::map<qint64, QString> bySequence;
+        for (const QDeadlineTimer deadline(60000);
+             qsizetype(bySequence.size()) < count && !deadline.hasExpired(); QThread::msleep(20)) {
+            QFile record(file());
+            if (!record.open(QIODevice::ReadOnly))
+                continue;
+            for (const QByteArray& line : record.readAll().split('\n'))
+                if (const qsizetype tab = line.indexOf('\t'); tab > 0)
+                    bySequence[line.left(tab).toLongLong()] =
+                        QString::fromLocal8Bit(line.mid(tab + 1));
+        }
+        QStringList inOrder;
+        for (const auto& launch : bySequence)
+            inOrder.append(launch.second);
+        return inOrder;
+    }
 
 private:
     QTemporaryDir folder_;

@@ -38,10 +38,8 @@ struct SeenModal {
     QString proposedName;
 };
 
-// Answers the modal windows a test provokes, in order, while it lives: standard message
-// boxes, the program's message window, file dialogs, or any window through a handler. A
-// modal window nobody expected is recorded and cancelled, so a test never hangs. Create it
-// before the call that shows the window.
+// Answers the modal windows a test provokes, in order, while it lives; one nobody expected
+// is recorded and cancelled, so a test never hangs. Create it before the call that shows one.
 class ModalAnswers {
 public:
     ModalAnswers() {
@@ -52,23 +50,21 @@ public:
     ModalAnswers(const ModalAnswers&) = delete;
     ModalAnswers& operator=(const ModalAnswers&) = delete;
 
-    // Presses a standard button of the next message box.
+    // Presses a standard button of the next message box, clicks a button of the next message
+    // window by its index, chooses a file in the next file dialog, cancels the next window
+    // (Escape), or hands it to a handler, which must close it.
     ModalAnswers& press(QMessageBox::StandardButton button) {
         return then([&](Answer& a) { a.button = button; });
     }
-    // Clicks a button of the next message window by its index.
     ModalAnswers& click(int button) {
         return then([&](Answer& a) { a.index = button; });
     }
-    // Chooses a file in the next file dialog.
     ModalAnswers& choose(const QString& path) {
         return then([&](Answer& a) { a.file = path; });
     }
-    // Cancels the next modal window (Escape).
     ModalAnswers& cancel() {
         return then([](Answer&) {});
     }
-    // Hands the next modal window to a handler, which must close it.
     ModalAnswers& handle(std::function<void(QWidget*)> handler) {
         return then([&](Answer& a) { a.handler = std::move(handler); });
     }
@@ -90,8 +86,8 @@ private:
         return *this;
     }
 
-    // A window that is still open after its answer gets it again on the next tick; after a
-    // second of that it is cancelled, so a test fails instead of hanging.
+    // A window still open after its answer gets it again on the next tick; after a second of
+    // that it is cancelled, so a test fails instead of hanging.
     void answerModal() {
         QWidget* w = QApplication::activeModalWidget();
         if (w == nullptr || !w->isVisible())

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/ScopedEnvironment.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
 namespace pathwick::test {
 
-// Gives a test a settings store of its own: while it lives, PATHWICK_STORE names a fresh
-// file in a new temporary folder, so nothing touches the user's settings or another test's.
-// The store connection is closed on entry and on exit, and PATHWICK_STORE gets its old value
-// back afterwards.
-//
-//     TEST(Something, Works) {
-//         pathwick::test::TempStore store;
-//         WriteSetting("HKLM", "SOFTWARE\\Pathwick", "X", "D", 1);
-//         ...
-//     }
+// A settings store of the test's own: while it lives, PATHWICK_STORE names a fresh file in a
+// new temporary folder. The store connection is closed on entry and on exit.
 class TempStore {
 public:
     TempStore();
@@ -24,14 +17,13 @@ public:
     TempStore& operator=(const TempStore&) = delete;
 
     // The store file (not created until the store is first used).
-    QString path() const;
+    QString path() const { return folder_.filePath(QStringLiteral("settings.sqlite3")); }
     // The temporary folder that holds it; removed with everything in it on exit.
-    QString folder() const;
+    QString folder() const { return folder_.path(); }
 
 private:
     QTemporaryDir folder_;
-    QByteArray previous_;
-    bool hadPrevious_;
+    ScopedEnvironment environment_;
 };
 
 } // namespace pathwick::test
