@@ -12,8 +12,7 @@
 
 namespace pathwick::test {
 
-// A pipe between a test and the processes it forks, for messages shorter than PIPE_BUF
-// (written whole, in one go).
+// A pipe between a test and the processes it forks, for messages shorter than PIPE_BUF.
 class Pipe {
 public:
     Pipe() { (void)!::pipe(ends_); }
@@ -36,7 +35,7 @@ public:
         }
         return QByteArray(buffer, n > 0 ? n : 0);
     }
-    // Without this side's writing end, receive() sees when the children are gone.
+    // Lets receive() see when the children are gone.
     void closeWriting() {
         if (ends_[1] >= 0)
             ::close(ends_[1]);
