@@ -11,27 +11,22 @@ using Action = LaunchPlan::Action;
 namespace {
 
 // A made-up machine: a few folders, files, programs and a PATH.
-struct FakeMachine {
-    QSet<QString> folders{"/home/ann"};
-    QSet<QString> files{"/home/ann/notes.txt", "/home/ann/My Letters/a.txt"};
-    QSet<QString> programFiles{"/opt/tool/run", "/opt/win/notepad.exe"};
-    QSet<QString> onPath{"gedit", "xfce4-taskmanager", "lxtask"};
-
-    LaunchPlan plan(const QString& target, const QString& parameters = {}) const {
-        LaunchEnvironment e;
-        e.opener = "opener";
-        e.configHome = "/home/ann/.config";
-        e.isDirectory = [this](const QString& p) { return folders.contains(p); };
-        e.isFile = [this](const QString& p) {
-            return files.contains(p) || programFiles.contains(p);
-        };
-        e.isProgramFile = [this](const QString& p) { return programFiles.contains(p); };
-        e.findProgram = [this](const QString& name) {
-            return onPath.contains(name) ? "/usr/bin/" + name : QString();
-        };
-        return planLaunch(target, parameters, e);
-    }
-};
+LaunchPlan planOnFakeMachine(const QString& target, const QString& parameters) {
+    static const QSet<QString> folders{"/home/ann"};
+    static const QSet<QString> files{"/home/ann/notes.txt", "/home/ann/My Letters/a.txt"};
+    static const QSet<QString> programFiles{"/opt/tool/run"};
+    static const QSet<QString> onPath{"gedit", "xfce4-taskmanager", "lxtask"};
+    LaunchEnvironment e;
+    e.opener = "opener";
+    e.configHome = "/home/ann/.config";
+    e.isDirectory = [](const QString& p) { return folders.contains(p); };
+    e.isFile = [](const QString& p) { return files.contains(p) || programFiles.contains(p); };
+    e.isProgramFile = [](const QString& p) { return programFiles.contains(p); };
+    e.findProgram = [](const QString& name) {
+        return onPath.contains(name) ? "/usr/bin/" + name : QString();
+    };
+    return planLaunch(target, parameters, e);
+}
 
 // The opener's result when it cannot start: no program for the target.
 LaunchPlan opens(const QString& what, const QString& folderToCreate = {}) {
@@ -66,9 +61,7 @@ TEST(CommandLineSplit, SplitsAsWindowsProgramsReadTheirCommandLine) {
     const struct {
         const char* text;
         QStringList arguments;
-    } cases[] = {{"", {}},
-                 {"  \t ", {}},
-                 {"-f -im  explorer.exe", {"-f", "-im", "explorer.exe"}},
+    } cases[] = {{"  \t ", {}},
                  {"\"C:\\My Files\\a.txt\" -x", {"C:\\My Files\\a.txt", "-x"}},
                  {"a\"b c\"d\te", {"ab cd", "e"}},
                  {"\"\" x", {"", "x"}},
@@ -77,7 +70,7 @@ TEST(CommandLineSplit, SplitsAsWindowsProgramsReadTheirCommandLine) {
                  {"say\\\"hi\\\"", {"say\"hi\""}},
                  {"\"C:\\dir\\\\\" next", {"C:\\dir\\", "next"}},
                  {"\"a \"\"quoted\"\" word\"", {"a \"quoted\" word"}},
-                 {"$HOME;rm *|x `y` &", {"$HOME;rm", "*|x", "`y`", "&"}}};
+                 {"$HOME;rm *|x `y` $(z) &", {"$HOME;rm", "*|x", "`y`", "$(z)", "&"}}};
     for (const auto& c : cases)
         EXPECT_EQ(splitCommandLine(c.text), c.arguments) << c.text;
 }
@@ -89,9 +82,7 @@ TEST(CommandLineSplit, ProgramAndTheRest) {
         const char* program;
         const char* parameters;
     } cases[] = {
-        {"", "", ""},
         {"   ", "", ""},
-        {"gedit", "gedit", ""},
         {"  firefox  --new-window  https://x.org ", "firefox", "--new-window  https://x.org "},
         {"\"/opt/My App/run\" \"a b\" c", "/opt/My App/run", "\"a b\" c"},
         {"a\"b c\"d;e `f`", "ab cd;e", "`f`"}};
@@ -102,6 +93,7 @@ TEST(CommandLineSplit, ProgramAndTheRest) {
     }
 }
 
+// Nothing goes through a shell: programs start directly with their parameters split.
 TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
     const QString autostart = "/home/ann/.config/autostart";
     const struct {
@@ -114,35 +106,24 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         {"/home/ann", "", opens("/home/ann")},
         {"/home/ann/notes.txt", "-x", asks("/home/ann/notes.txt")},
         {"https://example.org/a b", "", opens("https://example.org/a b")},
-        {"mailto:ann@example.org", "", opens("mailto:ann@example.org")},
-        {"ms-settings:display", "", opens("ms-settings:display")},
-        // Programs start directly, their parameters split; a Windows name on Linux is run.
-        {"/opt/tool/run", "\"two words\" -v $HOME",
-         starts("/opt/tool/run", {"two words", "-v", "$HOME"}, ShellResult::AccessDenied)},
+        {"/opt/tool/run", "\"two words\" -v $HOME;x",
+         starts("/opt/tool/run", {"two words", "-v", "$HOME;x"}, ShellResult::AccessDenied)},
         {"gedit", "/home/ann/notes.txt",
          starts("/usr/bin/gedit", {"/home/ann/notes.txt"}, ShellResult::FileNotFound)},
-        {"/opt/win/notepad.exe", "", starts("/opt/win/notepad.exe", {}, ShellResult::AccessDenied)},
-        // Shell locations and the Windows programs the program names.
-        {"shell:RecycleBinFolder", "", asks("trash:///")},
+        // Shell locations and the Windows programs the program names, in any case.
         {"SHELL:recyclebinfolder", "", asks("trash:///")},
-        {"shell:NetworkPlacesFolder", "", opens("network:///")},
         {"shell:NetworkPlacesFolder\\", "", opens("network:///")},
         {"shell:Startup", "", fails(ShellResult::NoAssociation)},
-        {"taskkill", "-f -im explorer.exe", just(Action::CloseFolderWindows)},
         {"TaskKill.exe", "/F /IM Explorer.EXE", just(Action::CloseFolderWindows)},
         {"taskkill", "-f -im RegEdit.exe", just(Action::Nothing)},
         {"taskkill", "-f -im firefox.exe", fails(ShellResult::FileNotFound)},
         {"taskkill", "-im explorer.exe.bak", fails(ShellResult::FileNotFound)},
         {"C:\\WINDOWS\\explorer.exe", "", just(Action::Nothing)},
         {"explorer.exe", "/home/ann", opens("/home/ann")},
-        {"Notepad.exe", "/home/ann/notes.txt", opens("/home/ann/notes.txt")},
         {"\\Notepad.exe", "\"/home/ann/My Letters/a.txt\"", opens("/home/ann/My Letters/a.txt")},
-        {"C:\\WINDOWS\\NOTEPAD.EXE", "/home/ann/notes.txt", opens("/home/ann/notes.txt")},
         {"Notepad.exe", "/home/ann/gone.txt", fails(ShellResult::FileNotFound)},
-        {"Notepad.exe", "", fails(ShellResult::FileNotFound)},
         {"C:\\WINDOWS\\System32\\Taskmgr.exe", "",
          starts("/usr/bin/xfce4-taskmanager", {}, ShellResult::FileNotFound)},
-        {"RegEdit.exe", "", opens(autostart, autostart)},
         {"regedit", "", opens(autostart, autostart)},
         {"ms-settings:startupapps", "", opens(autostart, autostart)},
         // Missing things and Windows paths are not found, nor a command line as the target.
@@ -153,27 +134,8 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         {"D:", "", fails(ShellResult::FileNotFound)},
         {"\\\\server\\share\\folder", "", fails(ShellResult::FileNotFound)},
         {"gedit /home/ann/notes.txt", "", fails(ShellResult::FileNotFound)}};
-    const FakeMachine machine;
     for (const auto& c : cases) {
-        EXPECT_EQ(describe(machine.plan(c.target, c.parameters)), describe(c.plan))
+        EXPECT_EQ(describe(planOnFakeMachine(c.target, c.parameters)), describe(c.plan))
             << c.target << " " << c.parameters;
     }
-}
-
-TEST(LaunchPlan, TaskManagerIsTheFirstInstalledSystemMonitor) {
-    FakeMachine machine;
-    machine.onPath.insert("gnome-system-monitor");
-    EXPECT_EQ(machine.plan("taskmgr").program, "/usr/bin/gnome-system-monitor");
-    machine.onPath.clear();
-    EXPECT_EQ(describe(machine.plan("Taskmgr.exe")), describe(fails(ShellResult::FileNotFound)));
-}
-
-TEST(LaunchPlan, StartupAppsIsTheDesktopsToolOrElseTheAutostartFolder) {
-    FakeMachine machine;
-    machine.onPath.insert("kcmshell5");
-    EXPECT_EQ(describe(machine.plan("ms-settings:startupapps")),
-              describe(starts("/usr/bin/kcmshell5", {"autostart"}, ShellResult::FileNotFound)));
-    machine.onPath.insert("xfce4-session-settings");
-    EXPECT_EQ(describe(machine.plan("MS-Settings:StartupApps")),
-              describe(starts("/usr/bin/xfce4-session-settings", {}, ShellResult::FileNotFound)));
 }
