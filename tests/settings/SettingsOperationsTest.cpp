@@ -128,7 +128,8 @@ TEST(ListSettings, AppendsCleanedNamesInFirstWriteOrder) {
         ASSERT_EQ(put(name, "S", "v", hotKeys), 0);
     ASSERT_EQ(put("A", "B", true, hotKeys), 0);
     ASSERT_EQ(DeleteSetting("HKLM", hotKeys, "b"), 0);
-    for (const QString& name : {QString("B"), QString("  Padded "), QString("Zero") + QChar(0) + "In"})
+    for (const QString& name :
+         {QString("B"), QString("  Padded "), QString("Zero") + QChar(0) + "In"})
         ASSERT_EQ(put(name, "S", "v", hotKeys), 0);
     const QChar t = ListTypeSeparator;
     const QChar z = QChar(0);
