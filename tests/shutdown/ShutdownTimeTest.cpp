@@ -92,8 +92,6 @@ TEST(RebootSchedule, ExplanationListsTheDayAndTheNextTime) {
     EXPECT_TRUE(two.example.contains("\r\nEG. Re-boot at; 12:15am, 2:15am,")) << two.example.toStdString();
     EXPECT_TRUE(two.example.endsWith("Next re-boot at; 2:15pm")) << two.example.toStdString();
 
-    EXPECT_EQ(rebootExplanation(6, "  3", "05", "pm", QTime(1, 0)).example,
-              "Re-boot once a day at the same time.\r\nEG. Always re-boot at;   3:05pm");
     const RebootExplanation once = rebootExplanation(0, "12", "00", "am", QTime(1, 0));
     EXPECT_EQ(once.caption, "Bootup time:   (Once only)");
     EXPECT_EQ(once.repeatText, "disabled.");

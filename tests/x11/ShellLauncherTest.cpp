@@ -82,7 +82,9 @@ TEST_F(ShellLauncherTest, FailuresComeBackAsWindowsCodes) {
         EXPECT_EQ(launcher.open(target, "-x", ShowMode::Normal), ShellResult::FileNotFound)
             << target.toStdString();
     environment.set("PATHWICK_OPENER", QFile::encodeName(scratch.filePath("no-opener")));
-    EXPECT_EQ(launcher.open(scratch.path(), QString(), ShowMode::Normal),
-              ShellResult::NoAssociation);
+    // Without an opener neither a folder nor the trash counts as opened.
+    for (const QString& target : {scratch.path(), QString("shell:RecycleBinFolder")})
+        EXPECT_EQ(launcher.open(target, QString(), ShowMode::Normal), ShellResult::NoAssociation)
+            << target.toStdString();
     EXPECT_FALSE(QFile::exists(recorder.file()));
 }
