@@ -111,6 +111,18 @@ TEST_F(ShutdownTest, UserTimeItem) {
     EXPECT_EQ(controller->countdown().minutesLeft(), 60);
 }
 
+TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
+    probe->answer = true;
+    test::ModalAnswers answers;
+    answers.click(0);
+    controller->loadStarting();
+    EXPECT_EQ(answers.only().title, "Pathwick - Shutdown /a");
+    EXPECT_EQ(command->calls, QStringList{"-a"});
+    // The probe still answers pending, so only the abort stays open.
+    EXPECT_FALSE(startItemsEnabled());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
+}
+
 TEST_F(ShutdownTest, AMalformedRequestRunsNothing) {
     test::ModalAnswers answers;
     controller->runRequest("?HoursMinutes=1,2,3,4", "?HoursMinutes=1,2,3,4");
