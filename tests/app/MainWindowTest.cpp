@@ -4,15 +4,12 @@
 #include "common/Version.h"
 #include "dirlist/OpeningRun.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 
 using namespace pathwick;
 using test::MainWindowTest;

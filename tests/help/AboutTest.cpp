@@ -22,17 +22,11 @@ const QColor Amber(191, 127, 0);
 
 // A section under the facts appears only when it has text; "|" breaks a comment line.
 TEST(AboutInformation, SectionsOnlyWhenNotEmpty) {
-    const AboutFacts facts{"0.01.0016",
-                           "30/03/2025 -  9:50am",
-                           "The Pathwick developers, 2025",
-                           "https://pathwick.example.org",
-                           "maintainers@pathwick.example.org",
-                           "",
-                           "One|Two||Three"};
-    EXPECT_EQ(aboutInformationText(facts), "Version;  0.01.0016 (30/03/2025 -  9:50am)\r\n"
-                                           "By;            The Pathwick developers, 2025\r\n"
-                                           "Website;   https://pathwick.example.org\r\n"
-                                           "Email;        maintainers@pathwick.example.org\r\n"
+    const AboutFacts facts{"1.2", "today", "Us", "https://x.org", "a@x.org", "", "One|Two||Three"};
+    EXPECT_EQ(aboutInformationText(facts), "Version;  1.2 (today)\r\n"
+                                           "By;            Us\r\n"
+                                           "Website;   https://x.org\r\n"
+                                           "Email;        a@x.org\r\n"
                                            "\r\nComments:\r\nOne\r\nTwo\r\n\r\nThree\r\n");
 }
 

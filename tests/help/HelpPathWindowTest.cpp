@@ -46,32 +46,28 @@ protected:
 };
 
 TEST_F(HelpPathWindowTest, DropsTakeOneSupportedOrdinaryFile) {
-    struct Case {
-        QStringList paths;
-        bool accepted;
-        QString refusal;
-    };
     const QString oneFileOnly = "You can only drag one help file here.";
     const QString helpFileOnly = "You can only drag a help file here.";
     const QString unsupported = "This type of help file is not supported.";
-    const Case cases[] = {
-        {{path("Guide.PDF")}, true, {}},
-        {{path("page.htm")}, true, {}},
-        {{path("notes.odt")}, false, unsupported + "\r\n(.odt)"},
-        {{path("README")}, false, unsupported},
-        {{path("Guide.PDF"), path("page.htm")}, false, oneFileOnly},
-        {{}, false, oneFileOnly},
-        {{path("Manuals")}, false, helpFileOnly},
-        {{path(".hidden.txt")}, false, helpFileOnly},
-        {{path("gone.pdf")}, false, helpFileOnly},
+    // The paths dropped and the refusal, none for a drop that is taken.
+    const std::pair<QStringList, QString> cases[] = {
+        {{path("Guide.PDF")}, {}},
+        {{path("page.htm")}, {}},
+        {{path("notes.odt")}, unsupported + "\r\n(.odt)"},
+        {{path("README")}, unsupported},
+        {{path("Guide.PDF"), path("page.htm")}, oneFileOnly},
+        {{}, oneFileOnly},
+        {{path("Manuals")}, helpFileOnly},
+        {{path(".hidden.txt")}, helpFileOnly},
+        {{path("gone.pdf")}, helpFileOnly},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.paths.join(',').toStdString());
+    for (const auto& [paths, refusal] : cases) {
+        SCOPED_TRACE(paths.join(',').toStdString());
         const HelpDropVerdict verdict =
-            checkHelpDrop(c.paths, c.paths.isEmpty() ? -1 : attributeWord(c.paths.first()));
-        EXPECT_EQ(verdict.accepted, c.accepted);
-        EXPECT_EQ(verdict.refusal, c.refusal);
-        EXPECT_EQ(verdict.path, c.accepted ? c.paths.first() : QString());
+            checkHelpDrop(paths, paths.isEmpty() ? -1 : attributeWord(paths.first()));
+        EXPECT_EQ(verdict.accepted, refusal.isEmpty());
+        EXPECT_EQ(verdict.refusal, refusal);
+        EXPECT_EQ(verdict.path, refusal.isEmpty() ? paths.first() : QString());
     }
 }
 
