@@ -21,7 +21,6 @@ const QDateTime Now(QDate(2026, 5, 12), QTime(1, 45, 44));
 // The second entry begins with the marker that header lines begin with.
 const QStringList StoredBefore = {QStringLiteral("/home/me/Documents"),
                                   QStringLiteral("\u00b9 :Desktop:\\Caf\u00e9")};
-const QString OtherValue = QStringLiteral("Width");
 
 struct StoredValue {
     ListedValue listed;
@@ -50,8 +49,16 @@ void resetStore() {
     for (const ListedValue& listed : listValues(Root, ProgramKey()))
         DeleteSetting(Root, ProgramKey(), listed.name);
     FUZZ_CHECK(saveStoredEntries(StoredBefore, Now));
-    FUZZ_CHECK_EQ(WriteSetting(Root, ProgramKey(), OtherValue, QStringLiteral("D"), 640),
-                  SettingResult::Success);
+    write(catalogue::ShowHiddenMenu, true);
+    write(catalogue::UserShutdownTimeHours, 640);
+}
+
+// The program's own values of the key, which share it with the list.
+QList<StoredValue> settings() {
+    QList<StoredValue> values = snapshot();
+    values.removeIf(
+        [](const StoredValue& value) { return !isProgramValueName(value.listed.name); });
+    return values;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -77,6 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     resetStore();
     const QList<StoredValue> before = snapshot();
+    const QList<StoredValue> settingsBefore = settings();
+    FUZZ_CHECK_EQ(settingsBefore.size(), 2);
     QStringList lines;
     const RecordFileError readError = readRecordFile(imported, lines);
     const RecordFileError importError = importDirectoryList(imported, keep, Now);
@@ -91,11 +100,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Every entry line is stored as written (names compare without regard to case), the
-    // old entries stay when kept, and values of other types stay.
+    // old entries stay when kept, and values of other types stay. No entry line takes the
+    // name of a setting (such a file is refused), so the settings survive.
     QStringList expected = keep ? StoredBefore : QStringList();
     for (const QString& line : lines)
-        if (const RecordLine record = readRecordLine(line); !record.header)
+        if (const RecordLine record = readRecordLine(line); !record.header) {
+            FUZZ_CHECK(!isProgramValueName(record.text));
             expected.append(record.text);
+        }
     const QStringList stored = storedEntries();
     for (const QString& entry : stored)
         FUZZ_CHECK(expected.contains(entry));
@@ -103,11 +115,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(containsFolded(stored, entry));
     for (qsizetype i = 0; i < stored.size(); ++i)
         FUZZ_CHECK(!containsFolded(stored.mid(i + 1), stored.at(i)));
-    FUZZ_CHECK_EQ(readNumber(ProgramKey(), OtherValue, 0), 640);
+    FUZZ_CHECK_EQ(settings(), settingsBefore);
 
     // What the export writes, the import reads back the same.
     FUZZ_CHECK(!exportDirectoryList(exported, false, Now).isError());
     FUZZ_CHECK(!importDirectoryList(exported, false, Now).isError());
     FUZZ_CHECK_EQ(storedEntries(), stored);
+    FUZZ_CHECK_EQ(settings(), settingsBefore);
     return 0;
 }

@@ -16,14 +16,19 @@ QString recordImportStamp(const QString& filePath, const QDateTime& now) {
         QString::fromLatin1(texts::RecordImportedFrom).arg(filePath, formatNoteMoment(now)));
 }
 
-RecordFileError importRecordFile(
-    const QString& filePath, const QString& keyPath, bool keep, const QDateTime& now,
-    const std::function<QList<SettingValue>(const QStringList& lines)>& valuesOf) {
+RecordFileError
+importRecordFile(const QString& filePath, const QString& keyPath, bool keep, const QDateTime& now,
+                 const std::function<QList<SettingValue>(const QStringList& lines)>& valuesOf,
+                 const std::function<QString(const QString& line)>& lineRefusal) {
     QStringList lines;
     if (RecordFileError error = readRecordFile(filePath, lines); error.isError())
         return error;
     if (lines.isEmpty())
         return {RecordErrorNumber::InvalidFormat, QString::fromLatin1(texts::RecordNoLines)};
+    if (lineRefusal)
+        for (const QString& line : lines)
+            if (QString refusal = lineRefusal(line); !refusal.isEmpty())
+                return {RecordErrorNumber::InvalidFormat, refusal};
     QList<SettingValue> values = {
         {QString(), QStringLiteral("S"), recordImportStamp(filePath, now)}};
     values.append(valuesOf(lines));

@@ -22,10 +22,11 @@ QString recordImportStamp(const QString& filePath, const QDateTime& now);
 // Reads filePath and rewrites the program's key at keyPath in one go: unless keep, its text
 // values are removed first; the import stamp goes to the unnamed value, then the values that
 // valuesOf makes of the file's lines (trimmed, blank ones left out). A file without any line
-// is refused, as it would replace the stored values with nothing; on any error the store is
-// as it was.
-RecordFileError importRecordFile(
-    const QString& filePath, const QString& keyPath, bool keep, const QDateTime& now,
-    const std::function<QList<SettingValue>(const QStringList& lines)>& valuesOf);
+// is refused, as it would replace the stored values with nothing, and so is a file with a
+// line for which lineRefusal (when given) says why; on any error the store is as it was.
+RecordFileError
+importRecordFile(const QString& filePath, const QString& keyPath, bool keep, const QDateTime& now,
+                 const std::function<QList<SettingValue>(const QStringList& lines)>& valuesOf,
+                 const std::function<QString(const QString& line)>& lineRefusal = {});
 
 } // namespace pathwick

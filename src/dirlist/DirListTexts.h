@@ -12,6 +12,13 @@ inline constexpr auto Tab = "\t";
 // Where the stamp of a stored list says it came from.
 inline constexpr auto SettingsAt = "Settings at %1";
 
+// An entry named like one of the program's own values of the list's key.
+inline constexpr auto EntryIsSettingName =
+    "\"%1\" is the name of one of %2's own settings, which a list entry cannot have.";
+inline constexpr auto ImportedEntryIsSettingName =
+    "The entry \"%1\" is the name of one of %2's own settings, which a list entry cannot have; "
+    "nothing was imported.";
+
 // List files: line 2 of the header, the file dialogs and the error message.
 inline constexpr auto DirectoriesListed = " Directories listed";
 inline constexpr auto ExportTitle = "Export list to file:";

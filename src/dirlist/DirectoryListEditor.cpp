@@ -219,7 +219,7 @@ void DirectoryListEditor::AllToList(const QString& NewPath) {
 // An entry the list file could not carry back (a line break in a dropped folder's name, say)
 // is refused with a message where it is added.
 bool DirectoryListEditor::refusedAsEntry(const QString& path) {
-    const QString refusal = entryRefusal(path);
+    const QString refusal = listEntryRefusal(path);
     if (refusal.isEmpty())
         return false;
     showMessage(this, QMessageBox::Warning, text(InvalidPathTitle), refusal);

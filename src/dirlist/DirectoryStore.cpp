@@ -1,6 +1,7 @@
 #include "dirlist/DirectoryStore.h"
 
 #include "common/ComputerInfo.h"
+#include "common/RecordFile.h"
 #include "common/ValueFormats.h"
 #include "common/Version.h"
 #include "dirlist/DirListTexts.h"
@@ -20,9 +21,17 @@ const QString StringType = QStringLiteral("S");
 QStringList storedEntries() {
     QStringList entries;
     for (const ListedValue& value : listValues(MachineRoot, ProgramKey()))
-        if (value.type == StringType && !value.name.trimmed().isEmpty())
+        if (value.type == StringType && !value.name.trimmed().isEmpty() &&
+            !isProgramValueName(value.name))
             entries.append(value.name);
     return entries;
+}
+
+QString listEntryRefusal(const QString& entry) {
+    if (isProgramValueName(entry.trimmed()))
+        return QString::fromLatin1(dirlist_texts::EntryIsSettingName)
+            .arg(entry.trimmed(), QLatin1String(ProductName));
+    return entryRefusal(entry);
 }
 
 bool saveStoredEntries(const QStringList& items, const QDateTime& now) {
@@ -30,7 +39,7 @@ bool saveStoredEntries(const QStringList& items, const QDateTime& now) {
     const QString note = entryNote(now);
     for (const QString& item : items) {
         const QString name = item.trimmed();
-        if (!name.isEmpty())
+        if (!name.isEmpty() && !isProgramValueName(name))
             values.append({name, StringType, note});
     }
     return RewriteSettings(MachineRoot, ProgramKey(), RewriteRemoves::Texts, values) ==

@@ -6,11 +6,44 @@
 #include "settings/ProgramSettings.h"
 #include "settings/Settings.h"
 
+#include <QSet>
+
 namespace pathwick {
 
 namespace {
 
 const QString StringType = QStringLiteral("S");
+
+// An entry line may not take the name of one of the program's own values.
+QString importedLineRefusal(const QString& line) {
+    const RecordLine record = readRecordLine(line);
+    if (record.header || !isProgramValueName(record.text))
+        return {};
+    return QString::fromLatin1(dirlist_texts::ImportedEntryIsSettingName)
+        .arg(record.text, QLatin1String(ProductName));
+}
+
+// The values an import writes for lines beside the kept entries. A header value never takes
+// an entry's name: it would replace the entry.
+QList<SettingValue> listFileValues(const QStringList& lines, const QStringList& kept,
+                                   const QString& note) {
+    QSet<QString> entryNames;
+    for (const QString& entry : kept)
+        entryNames.insert(entry.toCaseFolded());
+    for (const QString& line : lines)
+        if (const RecordLine record = readRecordLine(line); !record.header)
+            entryNames.insert(record.text.toCaseFolded());
+    QList<SettingValue> values;
+    for (const QString& line : lines) {
+        const RecordLine record = readRecordLine(line);
+        if (!record.header)
+            values.append({record.text, StringType, note});
+        else if (SettingValue header = headerRecordValue(record.text);
+                 !entryNames.contains(header.name.toCaseFolded()))
+            values.append(header);
+    }
+    return values;
+}
 
 } // namespace
 
@@ -34,16 +67,12 @@ RecordFileError exportDirectoryList(const QString& filePath, bool header, const 
 }
 
 RecordFileError importDirectoryList(const QString& filePath, bool keep, const QDateTime& now) {
+    const QStringList kept = keep ? storedEntries() : QStringList();
     const QString note = entryNote(now);
-    return importRecordFile(filePath, ProgramKey(), keep, now, [&](const QStringList& lines) {
-        QList<SettingValue> values;
-        for (const QString& line : lines) {
-            const RecordLine record = readRecordLine(line);
-            values.append(record.header ? headerRecordValue(record.text)
-                                        : SettingValue{record.text, StringType, note});
-        }
-        return values;
-    });
+    const auto valuesOf = [&](const QStringList& lines) {
+        return listFileValues(lines, kept, note);
+    };
+    return importRecordFile(filePath, ProgramKey(), keep, now, valuesOf, importedLineRefusal);
 }
 
 } // namespace pathwick

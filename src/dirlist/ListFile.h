@@ -18,7 +18,9 @@ QStringList directoryListFileLines(const QStringList& entries, bool header, cons
 RecordFileError exportDirectoryList(const QString& filePath, bool header, const QDateTime& now);
 
 // Loads filePath into the store in one rewrite: unless keep, the stored list goes first.
-// Header lines become number values, other lines entries. A file without any line is refused.
+// Header lines become number values, other lines entries; a header value that would take an
+// entry's name is left out. A file without any line, or with an entry named like one of the
+// program's own values, is refused.
 // On any error the store is as it was before the call.
 RecordFileError importDirectoryList(const QString& filePath, bool keep, const QDateTime& now);
 

@@ -52,6 +52,18 @@ inline constexpr Number UserShutdownTimeMinutes{MainKey, "UserShutdownTimeMinute
 // The delay menu item reads the minutes with this default instead.
 inline constexpr qint32 DelayMenuShutdownMinutesDefault = 5;
 inline constexpr Text SaveStamp{MainKey, "", ""};
+// Every named value above. The directory list shares the key, so no entry may take one of
+// these names: it would replace the setting, and the next list save would delete it.
+inline constexpr const char* MainKeyValueNames[] = {HotKeysRunning.name,
+                                                    HotKeysTestmode.name,
+                                                    ShowHiddenMenu.name,
+                                                    ThisAppControlsShutdown.name,
+                                                    NoWarningsComputerShutdown.name,
+                                                    ShutdownReboot.name,
+                                                    ShutdownAt12HourInput.name,
+                                                    BeepAtLastMinute.name,
+                                                    UserShutdownTimeHours.name,
+                                                    UserShutdownTimeMinutes.name};
 
 // The re-boot schedule. Its window reads every value with default 0; the re-boot timer
 // reads the set time with the defaults below.

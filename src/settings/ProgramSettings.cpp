@@ -25,6 +25,13 @@ QString ProgramKey() {
     return QStringLiteral("SOFTWARE\\") + QLatin1String(ProductName);
 }
 
+bool isProgramValueName(const QString& name) {
+    for (const char* own : catalogue::MainKeyValueNames)
+        if (name.compare(QLatin1String(own), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 bool readBool(const QString& keyPath, const QString& valueName, bool defaultValue) {
     return readValue(keyPath, valueName, "B", defaultValue ? -1 : 0).toInt() != 0;
 }

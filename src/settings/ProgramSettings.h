@@ -9,6 +9,10 @@ namespace pathwick {
 // "SOFTWARE\Pathwick", the program's own key.
 QString ProgramKey();
 
+// Whether name is one of the program's own values of its key (catalogue::MainKeyValueNames),
+// compared without regard to case as the store compares names.
+bool isProgramValueName(const QString& name);
+
 // Typed reads and writes of the program's values (root HKEY_LOCAL_MACHINE); reads give the
 // default on any failure, writes ignore the result as every caller does.
 // "B" as a Boolean: True is stored as -1, any non-zero value reads as true.
