@@ -30,6 +30,7 @@ TEST(Drives, AnEntryBelongsToTheLongestMountPathOnWholeComponents) {
     EXPECT_TRUE(entryBelongsToDrive("/media/usb/x", "/media/usb/", drives));
     EXPECT_TRUE(entryBelongsToDrive("/mnt/gone/x", "/mnt/gone", drives));
     EXPECT_FALSE(entryBelongsToDrive("/mnt/gone/x", "/", {"/", "/mnt/gone"}));
+    EXPECT_FALSE(entryBelongsToDrive("/media/usb/x", "/", {"/", "/media/usb/"}));
 }
 
 } // namespace

@@ -27,6 +27,11 @@ TEST(PathEditLineBreaks, EnterAndPastedBreaksGoAndTheCaretStaysAfterWhatWasBefor
     EXPECT_FALSE(removeLineBreaks("C:\\Work", 3));
 }
 
+// The window test covers letter case and spaces; a folder inside a listed one is no duplicate.
+TEST(PathEditDuplicates, NotPrefixes) {
+    EXPECT_FALSE(listHoldsPath({"C:\\Work"}, "C:\\Work\\Sub"));
+}
+
 TEST(PathEditCommandLine, QuotesAndRecycleBin) {
     const std::pair<QString, QString> cases[] = {
         {"  \" /home/u/My Dir \"  ", "/home/u/My Dir"},

@@ -16,13 +16,14 @@ TEST_F(OpeningRunTest, TheVersionCaptionUnlessSomethingFailed) {
     EXPECT_EQ(empty.caption, VersionCaption());
     EXPECT_EQ(empty.text, "Opening:\r\n");
 
-    store({work, folders.home() + "/Missing", "/tmp"});
+    // A drive tries the entries whose expansion lies on it.
+    store({work, ":Documents:", folders.home() + "/Missing", "/tmp"});
     EXPECT_EQ(runOpeningRun("/media/E").caption, VersionCaption());
     const OpeningRunResult run = runOpeningRun("&" + folders.home());
     EXPECT_EQ(run.caption, "Can't open or find some directories:");
-    EXPECT_EQ(run.tried, 2);
+    EXPECT_EQ(run.tried, 3);
     EXPECT_FALSE(run.allOpened);
-    EXPECT_EQ(fakes.shell->targets(), QStringList({work}));
+    EXPECT_EQ(fakes.shell->targets(), QStringList({work, folders.folder("Docs")}));
 }
 
 TEST(OpenDirsMenuEntry, CaptionAndStateFollowTheListedCount) {

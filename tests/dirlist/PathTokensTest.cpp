@@ -31,6 +31,12 @@ TEST(PathTokens, EveryTokenInAnyLetterCaseAndSeparatorsJoinedOnce) {
         EXPECT_EQ(RealPathFromStr(entry), expected) << entry.toStdString();
 }
 
+TEST(PathTokens, PublicShareDefaultsToPublicInHome) {
+    TempUserFolders folders;
+    folders.writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    EXPECT_EQ(RealPathFromStr(":PublicPictures:"), folders.home() + "/Public/Pictures");
+}
+
 TEST(PathTokens, ExpanderLooksFoldersUpOncePerRun) {
     TempUserFolders folders;
     PathExpander expander;
