@@ -134,10 +134,8 @@ TEST_F(HotKeyFileTest, FilesThatCannotBeHotKeyFilesLeaveTheTableAsItWas) {
 
 // Alt held keeps the table; a failed export names its error.
 TEST_F(HotKeyFileTest, MenuCommandsKeepWithAltAndReportErrors) {
-    storeRecords({{"65_Send", "Hello"}});
+    writeBytes(file("chosen.key"), "65_Send=Hello\r\n");
     test::ModalAnswers answers;
-    answers.choose(file("chosen.key"));
-    exportHotKeysInteractive(nullptr);
     answers.choose(file("chosen.key"));
     fakes.keys->down.insert(18);
     storeRecords({{"66_Send", "kept"}});

@@ -9,8 +9,7 @@
 #include "support/TempStore.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pathwick;
@@ -42,12 +41,6 @@ struct HotKeyJobTest : testing::Test {
         onOff.setChecked(true);
     }
     HotKeyMenu menu() { return {nullptr, nullptr, &onOff, nullptr}; }
-    void wait(int ms) {
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
 };
 
 } // namespace
@@ -63,7 +56,7 @@ TEST_F(HotKeyJobTest, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
     auto* job = new HotKeyJob(host, menu(), &owner);
     EXPECT_FALSE(job->poller().isRunning());
     job->loadFinished();
-    wait(HotKeyPoller::IntervalMs * 2);
+    QTest::qWait(HotKeyPoller::IntervalMs * 2);
     ASSERT_EQ(answers.seen().size(), 1);
     EXPECT_EQ(answers.seen()[0].title, "RUN (Test mode)");
     EXPECT_TRUE(fakes.shell->calls.isEmpty());
@@ -75,9 +68,9 @@ TEST_F(HotKeyJobTest, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
     fakes.keys->down = {};
     onOff.trigger();
     EXPECT_EQ(onOff.text(), "&Global hot keys is running");
-    wait(HotKeyPoller::IntervalMs + 50);
+    QTest::qWait(HotKeyPoller::IntervalMs + 50);
     fakes.keys->down = {112};
-    wait(HotKeyPoller::IntervalMs + 50);
+    QTest::qWait(HotKeyPoller::IntervalMs + 50);
     EXPECT_EQ(fakes.shell->targets(), QStringList{"gedit"});
     EXPECT_EQ(answers.seen().size(), 1);
 

@@ -150,33 +150,6 @@ TEST(TickMessages, TextsAsAssembled) {
                              "path and name are correct.\r\n\r\n gedit ");
 }
 
-TEST(LaunchAttempts, WholeCommandFirstThenProgramAndArguments) {
-    const struct {
-        const char* command;
-        QList<Launch> attempts;
-    } cases[] = {
-        {"  gedit  ", {{"gedit", ""}}},
-        {"/home/ann/My Documents", {{"/home/ann/My Documents", ""}, {"/home/ann/My", "Documents"}}},
-        {"\"/opt/quoted only\"", {{"\"/opt/quoted only\"", ""}, {"/opt/quoted only", ""}}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(launchAttempts(QString::fromUtf8(c.command)), c.attempts) << c.command;
-}
-
-// One held key fires once per press; two held combinations alternate, so one fires every tick.
-TEST_F(PollerFixture, HeldKeysFireOncePerPressOrAlternate) {
-    table.values = {{"112_Command", "xterm"}, {"65_Command", "a"}, {"66_Command", "b"}};
-    press({112});
-    press({112});
-    press({});
-    press({112});
-    for (int tick = 0; tick < 3; ++tick)
-        press({65, 66});
-    EXPECT_EQ(keys.snapshots, 7);
-    EXPECT_EQ(actions.opened,
-              (QList<Launch>{{"xterm", ""}, {"xterm", ""}, {"b", ""}, {"b", ""}, {"b", ""}}));
-}
-
 // Neither an empty table nor a shown hot key window takes a look at the keyboard.
 TEST_F(PollerFixture, NoLookAtTheKeyboardWithoutEntriesOrWhileTheWindowIsShown) {
     press({112});
@@ -213,20 +186,20 @@ TEST_F(PollerFixture, NoTickWhileAnEarlierTickIsBusy) {
     EXPECT_EQ(actions.typed, (QStringList{"one X", "one X"}));
 }
 
+// A command is tried whole, then as a program with its parameters.
 TEST_F(PollerFixture, CommandsBeepsFailuresAndTestMode) {
-    table.values = {{"65_Command", "  BEEP "},
-                    {"66_Command", "firefox --new-window https://example.org"},
-                    {"68_Send", "{[x]}"}};
+    const QString firefox = " firefox --new-window https://example.org ";
+    table.values = {{"65_Command", "  BEEP "}, {"66_Command", firefox}, {"68_Send", "{[x]}"}};
     press({65});
     EXPECT_EQ(actions.alarms, 1);
     EXPECT_TRUE(actions.opened.isEmpty());
 
     actions.openResult = 2;
     press({66});
-    EXPECT_EQ(actions.opened.size(), 2);
+    EXPECT_EQ(actions.opened, (QList<Launch>{{"firefox --new-window https://example.org", ""},
+                                             {"firefox", "--new-window https://example.org"}}));
     ASSERT_EQ(actions.messages.size(), 1);
-    EXPECT_EQ(actions.messages[0].text,
-              cantFindMessage("firefox --new-window https://example.org").text);
+    EXPECT_EQ(actions.messages[0].text, cantFindMessage(firefox).text);
 
     testMode = true;
     press({68});

@@ -14,7 +14,6 @@ TEST(KeyNumberRules, WhichControlsTheKeyNumberAndTextAllow) {
         const char* text;
         bool valid, deleteAndTest, up, down;
     } cases[] = {{"112", "  ", true, false, true, true},
-                 {"065", "x", true, true, true, true},
                  {"1", "x", true, true, true, false},
                  {"16", "x", false, false, true, true},
                  {"18", "x", false, false, true, true},
