@@ -73,28 +73,27 @@ protected:
     platform::fake::FakePlatform fake;
 };
 
-// Each showing plays the alarm and paints the program's facts over the gradient.
+// Opening plays the alarm and paints the program's facts over the gradient; OK, Escape and
+// Pause each close it.
 TEST_F(AboutWindowTest, ShowsTheFactsOverTheGradientAndOkEscapeAndPauseClose) {
-    const std::function<void(AboutWindow&)> closers[] = {
-        [](AboutWindow& w) { QTest::mouseClick(w.com_OK, Qt::LeftButton); },
-        [](AboutWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
-        [](AboutWindow& w) { QTest::keyClick(w.com_OK, Qt::Key_Pause); },
+    AboutWindow w(nullptr);
+    EXPECT_EQ(fake.sound->played.size(), 1);
+    EXPECT_TRUE(fake.sound->played.value(0).endsWith("/Alarm01.wav"));
+    EXPECT_TRUE(w.lab_AppInfo->text().startsWith("Version;  0.01.0016 (30/03/2025 -  9:50am)\n"));
+    EXPECT_FALSE(w.lab_AppInfo->text().contains('\r'));
+    w.resize(400, 333);
+    const QImage shot = w.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() - 1, 0), White);
+    EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), QColor(192, 129, 4));
+    const std::function<void()> closers[] = {
+        [&] { QTest::mouseClick(w.com_OK, Qt::LeftButton); },
+        [&] { QTest::keyClick(&w, Qt::Key_Escape); },
+        [&] { QTest::keyClick(w.com_OK, Qt::Key_Pause); },
     };
     for (const auto& close : closers) {
-        fake.sound->played.clear();
-        AboutWindow w(nullptr);
-        EXPECT_EQ(fake.sound->played.size(), 1);
-        EXPECT_TRUE(fake.sound->played.value(0).endsWith("/Alarm01.wav"));
-        EXPECT_TRUE(
-            w.lab_AppInfo->text().startsWith("Version;  0.01.0016 (30/03/2025 -  9:50am)\n"));
-        EXPECT_FALSE(w.lab_AppInfo->text().contains('\r'));
-        w.resize(400, 333);
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        const QImage shot = w.grab().toImage();
-        EXPECT_EQ(shot.pixelColor(shot.width() - 1, 0), White);
-        EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), QColor(192, 129, 4));
-        close(w);
+        close();
         EXPECT_FALSE(w.isVisible());
     }
 }
