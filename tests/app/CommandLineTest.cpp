@@ -14,7 +14,6 @@ TEST(CommandLine, EveryFormIsClassifiedAndPrepared) {
         const char* cmd;
     } cases[] = {
         {"", None, ""},
-        {"   ", None, ""},
         {" \"  \" ", None, ""},
         // "#Hidden" must be the whole line, in any letter case, quoted or not.
         {"  #HIDDEN  ", Hidden, ""},
