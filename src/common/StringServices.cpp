@@ -32,34 +32,4 @@ QString swapString(const QString& convertString, const QString& swapThis, const 
     return out;
 }
 
-int SplitText(const QString& whole, const QString& separator, bool ignoreCase, QStringList& parts) {
-    parts.clear();
-    // An empty separator would never move the split forward.
-    if (separator.isEmpty()) {
-        parts.append(whole);
-        return 0;
-    }
-    const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    const QStringView text(whole);
-    int count = 0;
-    for (qsizetype i = 0; i + separator.size() <= text.size(); ++i) {
-        if (text.mid(i, separator.size()).compare(separator, cs) == 0)
-            ++count;
-    }
-    for (int i = 0; i <= count; ++i)
-        parts.append(QString());
-
-    qsizetype pos = 0;
-    int index = 0;
-    while (pos < whole.size() && index < parts.size()) {
-        qsizetype found = whole.indexOf(separator, pos, cs);
-        if (found < 0)
-            found = whole.size();
-        parts[index] = whole.mid(pos, found - pos);
-        pos = found + separator.size();
-        ++index;
-    }
-    return count;
-}
-
 } // namespace pathwick

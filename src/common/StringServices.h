@@ -12,9 +12,5 @@ QString trimSpaces(const QString& text);
 // replacement is never scanned again. Letter case is ignored unless matchCase.
 QString swapString(const QString& convertString, const QString& swapThis,
                    const QString& withThis = QString(), bool matchCase = false);
-// Splits whole at separator into parts and returns the number of positions at which the
-// separator begins (overlapping ones too). parts holds that number + 1 entries; those the
-// split does not reach stay empty. An empty separator leaves whole as the single part.
-int SplitText(const QString& whole, const QString& separator, bool ignoreCase, QStringList& parts);
 
 } // namespace pathwick
