@@ -1,19 +1,14 @@
 #include "DirListTestSupport.h"
-#include "support/ModalDialogs.h"
 
-#include "common/MainWindowHost.h"
-#include "dirlist/DirectoryListEditor.h"
 #include "dirlist/ListFile.h"
 #include "settings/ProgramSettings.h"
 #include "settings/Settings.h"
-
-#include <QComboBox>
 
 namespace pathwick::test {
 namespace {
 
 // The list shares the program's key with its settings; an entry named like one replaced it,
-// and the next save deleted it.
+// and the next save deleted it. The editor's refusal where an entry is added is its own test's.
 class ListEntryNamesTest : public DirListTest {
 protected:
     ListEntryNamesTest() {
@@ -50,27 +45,6 @@ TEST_F(ListEntryNamesTest, NoHeaderValueReplacesAnEntry) {
                      "B\r\n");
     ASSERT_FALSE(importDirectoryList(file, true, Moment).isError());
     EXPECT_EQ(storedEntries(), QStringList({"\u00b9b", "\u00b9a"}));
-}
-
-class NoHost : public MainWindowHost {
-    QString GetCommand() const override { return {}; }
-    void SetDoItFlag(bool) override {}
-    void TestMode_valueSet(bool) override {}
-    bool TestModeValue_valueGet() const override { return false; }
-    bool hiddenMenuVisible() const override { return false; }
-    void setHiddenMenuVisible(bool) override {}
-};
-
-TEST_F(ListEntryNamesTest, TheEditorRefusesASettingNameWhereItIsAdded) {
-    NoHost host;
-    DirectoryListEditor window(host, nullptr);
-    ModalAnswers answers;
-    answers.press(QMessageBox::Ok);
-    window.findChild<QLineEdit*>("txt_PathEdit")->setText("ShutdownReboot");
-    QMetaObject::invokeMethod(&window, "com_Add_Click");
-    EXPECT_EQ(answers.seen().value(0).text, "\"ShutdownReboot\" is the name of one of Pathwick's "
-                                            "own settings, which a list entry cannot have.");
-    EXPECT_EQ(window.findChild<QComboBox*>("combo_RegStored")->count(), 0);
 }
 
 } // namespace
