@@ -11,10 +11,6 @@ namespace {
 constexpr int SecondsPerHour = 3600;
 constexpr int SecondsPerMinute = 60;
 
-QString quoted(const QString& text) {
-    return '"' + text + '"';
-}
-
 } // namespace
 
 QString shutdownComment(int hours, int minutes, const QString& timeText, bool forced) {
@@ -47,36 +43,6 @@ QString finalShutdownParameters(bool restart, bool forced) {
 QString shutdownToolTip(const QString& timeText, bool forced) {
     return ToolTipStart + QString(CrLf) + ToolTipAt + timeText + CrLf +
            (forced ? ToolTipDataLost : ToolTipDataAsked);
-}
-
-QStringList probeBatchFileLines(const QString& statusPath) {
-    return {
-        "@ECHO OFF",
-        "Shutdown /s /t 800000 1> nul 2> nul",
-        "",
-        "IF NOT %ERRORLEVEL% == 0 (",
-        "  REM Shutdown error as shutdown was already running.",
-        "  SET ShutdownRuning=true",
-        ") ELSE (",
-        "  REM No shutdown error, so shutdown was not running, but is now rinning.",
-        "  REM So end (cancel) shutdown now.",
-        "  Shutdown /a",
-        "  SET ShutdownRuning=false",
-        ")",
-        "",
-        "REM echo ShutdownRuning = %ShutdownRuning%",
-        "REM pause",
-        "",
-        ProbeBatchStatusLine + quoted(statusPath),
-    };
-}
-
-bool probeStatusSaysPending(const QString& statusLine) {
-    return statusLine.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0;
-}
-
-QString helpBatchFileLine(const QString& helpPath) {
-    return HelpBatchLine + quoted(helpPath);
 }
 
 } // namespace pathwick

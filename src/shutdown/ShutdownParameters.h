@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace pathwick {
 
@@ -16,12 +15,5 @@ QString scheduledShutdownParameters(int hours, int minutes, bool restart, const 
 QString finalShutdownParameters(bool restart, bool forced);
 // The warning sign's tool tip while a shutdown is pending.
 QString shutdownToolTip(const QString& timeText, bool forced);
-
-// The probe batch file that asks a Windows system whether a shutdown is pending (17 lines).
-QStringList probeBatchFileLines(const QString& statusPath);
-// Its one status line: "true" (any case, blanks around it) means pending.
-bool probeStatusSaysPending(const QString& statusLine);
-// The line of the help batch file that appends the command's help to helpPath.
-QString helpBatchFileLine(const QString& helpPath);
 
 } // namespace pathwick

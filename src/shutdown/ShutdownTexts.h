@@ -29,12 +29,10 @@ inline constexpr auto ToolTipAt = "at ";
 inline constexpr auto ToolTipDataLost = "Unsave data will be lost.";
 inline constexpr auto ToolTipDataAsked = "Won't shutdown if unsave data found.";
 
-// The probe batch file and the help batch line, for systems that run batch files.
+// The names of the probe batch file, its status file and the help file.
 inline constexpr auto BatchFileName = "Pathwick-BatchFile.bat";
 inline constexpr auto StatusFileName = "ShutdownStatusMessage.txt";
 inline constexpr auto HelpFileName = "ShutdownHelp.txt";
-inline constexpr auto ProbeBatchStatusLine = "ECHO %ShutdownRuning% > ";
-inline constexpr auto HelpBatchLine = "Shutdown /? >> ";
 
 // The abort.
 inline constexpr auto Aborted = "aborted";
