@@ -9,7 +9,6 @@ class FakeClock : public Clock {
 public:
     explicit FakeClock(QDateTime start) : now_(std::move(start)) {}
     QDateTime now() const override { return now_; }
-    void advanceMinutes(qint64 minutes) { now_ = now_.addSecs(minutes * 60); }
     void advanceSeconds(qint64 seconds) { now_ = now_.addSecs(seconds); }
 
 private:

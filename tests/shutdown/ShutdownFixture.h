@@ -38,11 +38,7 @@ public:
 class FakeProbe : public PendingShutdownProbe {
 public:
     bool answer = false;
-    int asked = 0;
-    bool pending() override {
-        ++asked;
-        return answer;
-    }
+    bool pending() override { return answer; }
 };
 
 // A window with the shutdown menu the main window has, driven by a controller over fakes.
@@ -84,7 +80,7 @@ protected:
     // One simulated minute of the countdown.
     void tickMinutes(int minutes) {
         for (int i = 0; i < minutes; ++i) {
-            clock->advanceMinutes(1);
+            clock->advanceSeconds(60);
             controller->countdown().tick();
         }
     }
