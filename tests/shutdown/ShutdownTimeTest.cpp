@@ -48,12 +48,6 @@ TEST(MenuCaptions, UserTimeAndCountdown) {
     EXPECT_EQ(countdownCaption(1234, "4:30pm"), "1,234 minutes untli 4:30pm");
 }
 
-TEST(MinutesOnTheClock, SecondsOfNowDoNotCount) {
-    EXPECT_EQ(minutesOnTheClock(at(2026, 1, 1, 8, 0, 59), at(2026, 1, 1, 8, 1)), 1);
-    EXPECT_EQ(minutesOnTheClock(at(2026, 1, 1, 8, 0), at(2026, 1, 2, 8, 0)), 1440);
-    EXPECT_EQ(minutesOnTheClock(at(2026, 1, 1, 8, 5), at(2026, 1, 1, 8, 0)), -5);
-}
-
 TEST(RebootSchedule, DueAtTheFirstOccurrenceFiveMinutesAhead) {
     struct Case {
         QDateTime now;
@@ -92,9 +86,6 @@ TEST(RebootSchedule, ExplanationListsTheDayAndTheNextTime) {
     EXPECT_TRUE(two.example.contains("\r\nEG. Re-boot at; 12:15am, 2:15am,")) << two.example.toStdString();
     EXPECT_TRUE(two.example.endsWith("Next re-boot at; 2:15pm")) << two.example.toStdString();
 
-    const RebootExplanation once = rebootExplanation(0, "12", "00", "am", QTime(1, 0));
-    EXPECT_EQ(once.caption, "Bootup time:   (Once only)");
-    EXPECT_EQ(once.repeatText, "disabled.");
 }
 
 } // namespace

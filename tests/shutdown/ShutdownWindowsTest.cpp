@@ -2,7 +2,6 @@
 #include "common/Version.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
-#include "shutdown/RebootScheduleWindow.h"
 #include "shutdown/ShutdownAtTimeWindow.h"
 #include "shutdown/ShutdownOptionsWindow.h"
 #include "support/TempStore.h"
@@ -124,23 +123,6 @@ TEST_F(ShutdownWindowTest, OptionsLoadTheStoreAndKeepTheirRules) {
     child<QPushButton>(*window, "com_OK")->click();
     EXPECT_EQ(read(catalogue::UserShutdownTimeHours), 503);
     EXPECT_EQ(read(catalogue::UserShutdownTimeMinutes), 59);
-}
-
-TEST_F(ShutdownWindowTest, RebootScheduleExplainsAndSaves) {
-    write(catalogue::RebootEveryHourIndex, qint16(4));
-    write(catalogue::RebootEveryHours, qint16(3));
-    int started = 0;
-    RebootScheduleWindow window(clock, [&] { ++started; });
-    EXPECT_EQ(child<QComboBox>(window, "combo_Hours")->currentText(), "  3");
-    EXPECT_TRUE(child<QComboBox>(window, "combo_Hours")->isEnabled());
-
-    child<QRadioButton>(window, "opt_RebootLength", 0)->setChecked(true);
-    EXPECT_FALSE(child<QComboBox>(window, "combo_Hours")->isEnabled());
-    child<QComboBox>(window, "combo_Hours")->setCurrentIndex(7);
-    child<QPushButton>(window, "com_OK")->click();
-    EXPECT_EQ(started, 1);
-    EXPECT_EQ(read(catalogue::RebootEveryHourIndex), 0);
-    EXPECT_EQ(read(catalogue::RebootEveryHours), 3); // only the index is written
 }
 
 } // namespace
