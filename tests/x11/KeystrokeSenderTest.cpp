@@ -1,10 +1,8 @@
 #include "TextReceivers.h"
 #include "X11TestDisplay.h"
-#include "support/QtPrinting.h"
 
 #include "platform/linux/X11KeystrokeSender.h"
 
-#include <QProcess>
 #include <QTimer>
 
 #include <X11/XKBlib.h>
@@ -17,32 +15,16 @@ using Outcome = platform::KeystrokeSender::Outcome;
 
 namespace {
 
-QString printableAscii() {
+// Printable ASCII, tab, the three line breaks, and a number of characters no US key types.
+QString mixedText(int length, int withoutKey) {
+    QStringList pieces = {"\t", "\r\n", "\n", "\r", QString::fromUtf8("🙂")};
+    for (char16_t c = ' '; c <= '~'; ++c)
+        pieces << QString(QChar(c));
+    for (char16_t c = 0x4e00; c < 0x4e00 + withoutKey; ++c)
+        pieces << QString(QChar(c));
     QString text;
-    for (char c = ' '; c <= '~'; ++c)
-        text += QChar(c);
-    return text;
-}
-
-// Mixed text of a given length: every printable ASCII character, tabs and the three kinds
-// of line break, and characters no US key types; never half a character.
-QString mixedText(int length) {
-    QStringList pieces;
-    for (QChar c : printableAscii())
-        pieces.append(c);
-    pieces << "\t"
-           << "\r\n"
-           << "\n"
-           << "\r";
-    for (const char* other : {"é", "€", "ß", "🙂", "日", "本", "Ω", "λ", "Å", "ñ"})
-        pieces.append(QString::fromUtf8(other));
-    QString text;
-    for (int i = 0;; ++i) {
-        const QString& piece = pieces.at((i * 7) % pieces.size());
-        if (text.size() + piece.size() > length)
-            break;
-        text += piece;
-    }
+    for (int i = 0; text.size() + 2 <= length; ++i)
+        text += pieces.at((i * 7) % pieces.size());
     return text;
 }
 
@@ -50,99 +32,67 @@ class KeystrokeSenderTest : public X11TestDisplay {
 protected:
     void TearDown() override {
         if (display) {
-            for (KeyCode key : held_)
-                XTestFakeKeyEvent(display, key, False, CurrentTime);
+            setHeld(false);
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-            XSync(display, False);
-            if (changedLayout_)
-                setLayout("us");
+            QProcess::execute("setxkbmap", {"-display", qgetenv("PATHWICK_TEST_DISPLAY"), "us"});
         }
         X11TestDisplay::TearDown();
     }
-
-    void setLayout(const char* layout) {
-        changedLayout_ = true;
-        QProcess::execute("setxkbmap", {"-display", qgetenv("PATHWICK_TEST_DISPLAY"), layout});
-    }
-    void hold(KeySym keysym) {
-        const KeyCode key = XKeysymToKeycode(display, keysym);
-        XTestFakeKeyEvent(display, key, True, CurrentTime);
+    void setHeld(bool down) {
+        for (KeySym key : {XK_Control_L, XK_Shift_L})
+            XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), down, CurrentTime);
         XSync(display, False);
-        held_.push_back(key);
-    }
-    void releaseHeld() {
-        for (KeyCode key : held_)
-            XTestFakeKeyEvent(display, key, False, CurrentTime);
-        XSync(display, False);
-        held_.clear();
-    }
-    void capsLock(bool on) {
-        XkbLockModifiers(display, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
-        XSync(display, False);
-    }
-    bool capsLockOn() {
-        XkbStateRec state{};
-        XkbGetState(display, XkbUseCoreKbd, &state);
-        return state.locked_mods & LockMask;
     }
 
     // Types text into a plain Xlib window and gives what it received.
     QString typeIntoXlib(const QString& text, Outcome* outcome = nullptr) {
         XlibReceiver receiver(display);
-        EXPECT_TRUE(receiver.usable());
-        const qsizetype expected = asReceived(text).size();
         bool done = false;
         sender.type(text, [&](Outcome o) {
             done = true;
             if (outcome)
                 *outcome = o;
         });
-        pumpUntil([&] { return done && receiver.text.size() >= expected; }, 20000,
-                  [&] { receiver.pump(); });
-        // Anything extra would arrive at once.
-        pumpUntil([] { return false; }, 50, [&] { receiver.pump(); });
+        const auto pump = [&] { receiver.pump(); };
+        pumpUntil([&] { return done && receiver.text.size() >= asReceived(text).size(); }, 30000,
+                  pump);
+        pumpUntil([] { return false; }, 50, pump); // anything extra would arrive at once
         return asReceived(receiver.text);
     }
-
     QString typeIntoQt(const QString& text) {
-        QtReceiver receiver(qgetenv("PATHWICK_TEST_DISPLAY"), asReceived(text).size());
+        QtReceiver receiver(qgetenv("PATHWICK_TEST_DISPLAY"), asReceived(text).size(), 60000);
         EXPECT_TRUE(receiver.waitReady());
         sender.type(text, {});
         QString received;
         qint64 doneNs = 0;
-        EXPECT_TRUE(receiver.finish(received, doneNs));
+        EXPECT_TRUE(receiver.finish(received, doneNs, 70000));
         return received;
     }
 
     platform::X11KeystrokeSender sender;
-    std::vector<KeyCode> held_;
-    bool changedLayout_ = false;
 };
 
 } // namespace
 
+// A loaded Qt receiver still loses characters of long texts with hundreds of characters
+// no key types (issue 7 stays open for it), so those are checked in Xlib only.
 TEST_F(KeystrokeSenderTest, TypesExactlyIntoXlibAndQtReceivers) {
-    // A Qt receiver still loses characters when hundreds of spare keys are bound for one
-    // text (issue 7 stays open for it), so the long mixed text is checked in Xlib only.
     const struct {
-        const char* name;
         QString text;
         bool intoQt;
-    } cases[] = {
-        {"ascii", printableAscii() + "\tTAB\r\nCRLF\rCR\nLF\r\n\r\n", true},
-        {"no US key", QString::fromUtf8("é € ß 🙂 日本 é"), true},
-        {"2,000 mixed characters", mixedText(2000), false},
-    };
+    } cases[] = {{"~ !Az\tTAB\r\nCRLF\rCR\nLF\r\n\r\n", true},
+                 {QString::fromUtf8("é € ß 🙂 日本 é"), true},
+                 {mixedText(2000, 300), false}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         EXPECT_EQ(typeIntoXlib(c.text), asReceived(c.text));
-        if (c.intoQt)
+        if (c.intoQt) {
             EXPECT_EQ(typeIntoQt(c.text), asReceived(c.text));
+        }
     }
 }
 
 TEST_F(KeystrokeSenderTest, GermanLayoutTypesAltGrCharacters) {
-    setLayout("de");
+    QProcess::execute("setxkbmap", {"-display", qgetenv("PATHWICK_TEST_DISPLAY"), "de"});
     const QString text = QString::fromUtf8("@ € { } [ ] \\ ~ | µ äöüß ÄÖÜ zy 日本 ²³");
     EXPECT_EQ(typeIntoXlib(text), text);
     EXPECT_EQ(typeIntoQt(text), text);
@@ -153,41 +103,34 @@ TEST_F(KeystrokeSenderTest, GermanLayoutTypesAltGrCharacters) {
 TEST_F(KeystrokeSenderTest, HeldModifiersAndCapsLockChangeNothing) {
     const QString text = "Hello World, abc XYZ 123\tend";
     for (bool releaseSoon : {true, false}) {
-        SCOPED_TRACE(releaseSoon ? "released after 300 ms" : "held throughout");
-        capsLock(true);
-        hold(XK_Control_L);
-        hold(XK_Shift_L);
+        XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
+        setHeld(true);
         if (releaseSoon)
-            QTimer::singleShot(300, [this] { releaseHeld(); });
+            QTimer::singleShot(300, [this] { setHeld(false); });
         Outcome outcome = Outcome::NoDisplay;
-        EXPECT_EQ(typeIntoXlib(text, &outcome), text);
+        EXPECT_EQ(typeIntoXlib(text, &outcome), text) << releaseSoon;
         EXPECT_EQ(outcome, Outcome::Typed);
-        EXPECT_TRUE(capsLockOn());
-        releaseHeld();
+        XkbStateRec state{};
+        XkbGetState(display, XkbUseCoreKbd, &state);
+        EXPECT_TRUE(state.locked_mods & LockMask);
+        setHeld(false);
     }
 }
 
-TEST_F(KeystrokeSenderTest, TextsLongerThan32767CharactersAreTypedWhole) {
-    const QString text = mixedText(33000);
-    EXPECT_EQ(typeIntoXlib(text), asReceived(text));
-}
-
-// Bindings of spare keys are taken back once the receivers have had time to read them.
-TEST_F(KeystrokeSenderTest, SpareKeysAreFreedAfterwards) {
-    int first = 0, last = 0;
-    XDisplayKeycodes(display, &first, &last);
-    auto boundKeys = [&] {
-        int perKeycode = 0;
+// Whole, however long; afterwards the spare keys are free again and the group is the same.
+TEST_F(KeystrokeSenderTest, LongTextsAreTypedWholeAndTheLayoutRestored) {
+    const auto layout = [this] {
+        int first = 0, last = 0, perKeycode = 0;
+        XDisplayKeycodes(display, &first, &last);
         KeySym* mapping = XGetKeyboardMapping(display, first, last - first + 1, &perKeycode);
-        int bound = 0;
-        for (int i = 0; i < (last - first + 1) * perKeycode; ++i)
-            bound += mapping[i] != NoSymbol;
+        const std::vector<KeySym> symbols(mapping, mapping + (last - first + 1) * perKeycode);
         XFree(mapping);
-        return bound;
+        XkbStateRec state{};
+        XkbGetState(display, XkbUseCoreKbd, &state);
+        return std::make_pair(symbols, int(state.group));
     };
-    const int before = boundKeys();
-    EXPECT_EQ(typeIntoXlib(QString::fromUtf8("日本🙂")), QString::fromUtf8("日本🙂"));
-    EXPECT_GT(boundKeys(), before);
-    pumpUntil([&] { return boundKeys() == before; }, 5000);
-    EXPECT_EQ(boundKeys(), before);
+    const auto before = layout();
+    const QString text = mixedText(33000, 20);
+    EXPECT_EQ(typeIntoXlib(text), asReceived(text));
+    EXPECT_TRUE(pumpUntil([&] { return layout() == before; }, 20000));
 }

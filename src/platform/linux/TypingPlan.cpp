@@ -2,6 +2,9 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
+#include <set>
+
 namespace pathwick::platform {
 
 namespace {
@@ -38,7 +41,15 @@ bool typeable(char32_t c) {
     return c == U'\t' || c == U'\n' || (c >= 0x20 && c != 0x7f && !(c >= 0x80 && c < 0xa0));
 }
 
-void press(std::vector<KeyEvent>& events, const Keystroke& stroke, const KeyboardLayout& layout) {
+void switchGroup(std::vector<KeyEvent>& events, int& current, int group) {
+    if (group != current)
+        events.push_back({0, false, group});
+    current = group;
+}
+
+void press(std::vector<KeyEvent>& events, int& group, const Keystroke& stroke,
+           const KeyboardLayout& layout) {
+    switchGroup(events, group, stroke.group < 0 ? layout.group : stroke.group);
     if (stroke.level3)
         events.push_back({layout.level3Keycode, true});
     if (stroke.shift)
@@ -80,10 +91,21 @@ char32_t characterForKeysym(unsigned long keysym) {
 TypingPlan planTyping(const QString& text, const KeyboardLayout& layout) {
     TypingPlan plan;
     plan.batches.emplace_back();
+    const std::u32string all = characters(text);
     const size_t levels = layout.shiftKeycode ? 2 : 1;
-    const size_t places = layout.spareKeycodes.size() * levels;
+    const std::vector<unsigned int>& spare = layout.spareKeycodes;
+    // A text with more characters than places binds half of the keys per batch, so a
+    // batch never rebinds the keys the batch just before it uses.
+    std::set<char32_t> withoutKey;
+    for (char32_t c : all)
+        if (typeable(c) && !layout.strokes.count(c))
+            withoutKey.insert(c);
+    const bool halves =
+        spare.size() > 1 && withoutKey.size() > spare.size() * levels * SpareGroups;
+    size_t firstKey = 0, keys = halves ? spare.size() / 2 : spare.size();
     std::map<char32_t, Keystroke> bound; // by the current batch
-    for (char32_t c : characters(text)) {
+    int group = layout.group;
+    for (char32_t c : all) {
         if (!typeable(c)) {
             ++plan.skipped;
             continue;
@@ -94,29 +116,35 @@ TypingPlan planTyping(const QString& text, const KeyboardLayout& layout) {
         } else if (const auto known = bound.find(c); known != bound.end()) {
             stroke = known->second;
         } else {
-            if (places == 0) {
+            if (keys == 0) {
                 ++plan.skipped;
                 continue;
             }
-            if (bound.size() == places) {
+            if (bound.size() == keys * levels * SpareGroups) {
                 plan.batches.emplace_back();
                 bound.clear();
+                firstKey = firstKey ? 0 : keys;
+                keys = firstKey ? spare.size() - keys : spare.size() / 2;
             }
             const size_t slot = bound.size();
-            const size_t level = slot / layout.spareKeycodes.size();
-            const unsigned int keycode = layout.spareKeycodes[slot % layout.spareKeycodes.size()];
+            const size_t level = slot / keys % levels;
+            const int keyGroup = int(slot / keys / levels);
             std::vector<Binding>& bindings = plan.batches.back().bindings;
-            // Both levels, so the server never pairs a lone letter with its other case.
+            if (slot < keys)
+                bindings.push_back({spare[firstKey + slot], 1, {}});
+            Binding& binding = bindings[slot % keys];
+            binding.groups = std::max(binding.groups, keyGroup + 1);
+            // Both levels, so no reader pairs a lone letter with its other case.
+            binding.keysyms[keyGroup][level] = keysymForCharacter(c);
             if (level == 0)
-                bindings.push_back({keycode, {keysymForCharacter(c), keysymForCharacter(c)}});
-            else
-                bindings[slot % layout.spareKeycodes.size()].keysyms[1] = keysymForCharacter(c);
-            stroke = {keycode, level == 1, false};
+                binding.keysyms[keyGroup][1] = keysymForCharacter(c);
+            stroke = {binding.keycode, level == 1, false, keyGroup};
             bound.emplace(c, stroke);
         }
-        press(plan.batches.back().events, stroke, layout);
+        press(plan.batches.back().events, group, stroke, layout);
         ++plan.batches.back().characters;
     }
+    switchGroup(plan.batches.back().events, group, layout.group);
     return plan;
 }
 

@@ -7,11 +7,17 @@
 
 namespace pathwick::platform {
 
-// One way to produce a character on the active layout: its key and the levels it needs.
+// Groups a spare key is bound with: the group is switched in the event stream, so a
+// receiver reads it in order, unlike a mapping change, which it reads when it gets to it.
+constexpr int SpareGroups = 4;
+
+// One way to produce a character: its key, the levels it needs and its group (-1: the
+// layout's own).
 struct Keystroke {
     unsigned int keycode = 0;
     bool shift = false;
     bool level3 = false;
+    int group = -1;
 };
 
 // The active layout as typing sees it.
@@ -20,19 +26,23 @@ struct KeyboardLayout {
     unsigned int shiftKeycode = 0;
     unsigned int level3Keycode = 0;          // 0 when the layout has no third level
     std::vector<unsigned int> spareKeycodes; // keys without symbols, free to bind
+    int group = 0;                           // the active group
 };
 
+// A key press or release, or with a group of 0 or more, the switch to that group.
 struct KeyEvent {
     unsigned int keycode = 0;
     bool press = false;
+    int group = -1;
     friend bool operator==(const KeyEvent&, const KeyEvent&) = default;
 };
 
-// Keysyms bound to one spare key: the first typed plain, the second with Shift (the same
-// one while only the first is used).
+// Keysyms bound to one spare key, per group the one typed plain and the one with Shift
+// (the same one while only the first is used). No groups frees the key.
 struct Binding {
     unsigned int keycode = 0;
-    unsigned long keysyms[2] = {0, 0};
+    int groups = 0;
+    unsigned long keysyms[SpareGroups][2] = {};
 };
 
 // Keys to bind, then the key events that type with them.
@@ -49,8 +59,11 @@ struct TypingPlan {
 
 // The keys that type text on a layout. CR LF, a lone CR and a lone LF are each one Return.
 // Characters the layout has no plain, Shift, AltGr or Shift+AltGr key for are bound to
-// spare keys, two per key; when the spare keys run out a new batch starts, whose bindings
-// replace the last ones. A batch never rebinds a key its own events use.
+// spare keys, two per group and key: first the plain level of group 1 of every key, then
+// the Shift level, then the next group. A text with more such characters than places
+// binds the two halves of the spare keys in turn, a batch each: a batch never rebinds a
+// key that its own events or those of the batch before use. The plan ends in the layout's
+// group.
 TypingPlan planTyping(const QString& text, const KeyboardLayout& layout);
 
 // The keysym that stands for a character: Latin-1 by its code, anything else by the

@@ -63,6 +63,7 @@ KeyboardLayout readKeyboardLayout(Display* display) {
     XkbStateRec state{};
     XkbGetState(display, XkbUseCoreKbd, &state);
     const int group = state.group;
+    layout.group = group;
 
     Levels levels;
     for (unsigned int keycode = xkb->min_key_code; keycode <= xkb->max_key_code; ++keycode) {

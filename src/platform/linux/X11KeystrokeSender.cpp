@@ -6,6 +6,7 @@
 #include <X11/XKBlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace pathwick::platform {
@@ -15,6 +16,12 @@ namespace {
 constexpr int ReleasePollMs = 10;
 constexpr int ReleaseWaitMs = 1000;
 constexpr int RestoreAfterMs = 1000;
+// A receiver rereads the map when it gets to the change in its queue, so a key's binding
+// may change only once the receiver has got past the change before the key's last use:
+// past the characters typed before that change, read at no less than this pace (loaded Qt
+// receivers read about one a millisecond), and past the change itself.
+constexpr int SettleMs = 400;
+constexpr int ReadMsPerCharacter = 4;
 
 std::vector<unsigned int> heldKeys(Display* display, const std::vector<unsigned int>& keycodes) {
     std::array<char, 32> keymap{};
@@ -27,25 +34,41 @@ std::vector<unsigned int> heldKeys(Display* display, const std::vector<unsigned 
     return held;
 }
 
-// Runs of neighbouring keycodes with their keysyms, one mapping change per run, so each
-// receiver rereads the map as seldom as possible.
+// All bindings in one mapping change, so each receiver rereads the map once for them.
 void changeMapping(Display* display, const std::vector<Binding>& bindings) {
-    std::map<unsigned int, std::array<KeySym, 2>> byKeycode;
-    for (const Binding& binding : bindings)
-        byKeycode[binding.keycode] = {binding.keysyms[0], binding.keysyms[1]};
-    auto it = byKeycode.begin();
-    while (it != byKeycode.end()) {
-        const unsigned int first = it->first;
-        std::vector<KeySym> symbols;
-        unsigned int next = first;
-        while (it != byKeycode.end() && it->first == next) {
-            symbols.push_back(it->second[0]);
-            symbols.push_back(it->second[1]);
-            ++it;
-            ++next;
-        }
-        XChangeKeyboardMapping(display, int(first), 2, symbols.data(), int(next - first));
+    if (bindings.empty())
+        return;
+    XkbDescPtr xkb = XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+    if (!xkb)
+        return;
+    unsigned int first = xkb->max_key_code, last = xkb->min_key_code;
+    for (const Binding& binding : bindings) {
+        const unsigned int keycode = binding.keycode;
+        if (keycode < xkb->min_key_code || keycode > xkb->max_key_code)
+            continue;
+        // Set by hand: XkbChangeTypesOfKey crashes when a key loses groups.
+        KeySym* symbols = XkbResizeKeySyms(xkb, int(keycode), binding.groups * 2);
+        if (!symbols)
+            continue;
+        XkbSymMapRec& map = xkb->map->key_sym_map[keycode];
+        map.width = 2;
+        map.group_info = (unsigned char)XkbSetNumGroups(map.group_info, binding.groups);
+        for (unsigned char& type : map.kt_index)
+            type = XkbTwoLevelIndex;
+        for (int group = 0; group < binding.groups; ++group)
+            for (int level = 0; level < 2; ++level)
+                symbols[group * 2 + level] = binding.keysyms[group][level];
+        first = std::min(first, keycode);
+        last = std::max(last, keycode);
     }
+    if (first <= last) {
+        XkbMapChangesRec changes{};
+        changes.changed = XkbKeySymsMask;
+        changes.first_key_sym = KeyCode(first);
+        changes.num_key_syms = (unsigned char)(last - first + 1);
+        XkbChangeMap(display, xkb, &changes);
+    }
+    XkbFreeKeyboard(xkb, 0, True);
 }
 
 } // namespace
@@ -54,7 +77,7 @@ X11KeystrokeSender::X11KeystrokeSender() {
     restore_.setSingleShot(true);
     restore_.setInterval(RestoreAfterMs);
     connect(&restore_, &QTimer::timeout, this, [this] {
-        if (busy_ || sinceBinding_.elapsed() < pauseNeeded_)
+        if (busy_ || untilRebindable(1) > 0)
             restore_.start();
         else
             restoreBindings();
@@ -67,8 +90,15 @@ X11KeystrokeSender::~X11KeystrokeSender() {
         restoreBindings();
 }
 
-int X11KeystrokeSender::batchPauseMs(const TypingBatch& batch) {
-    return 100 + 2 * batch.characters;
+int X11KeystrokeSender::settleMs(int charactersBefore) {
+    return SettleMs + ReadMsPerCharacter * charactersBefore;
+}
+
+qint64 X11KeystrokeSender::untilRebindable(size_t changesBack) const {
+    if (changes_.size() < changesBack)
+        return 0;
+    const Change& change = changes_[changes_.size() - changesBack];
+    return settleMs(change.typedBefore) - change.at.elapsed();
 }
 
 void X11KeystrokeSender::type(const QString& text, std::function<void(Outcome)> done) {
@@ -122,21 +152,23 @@ void X11KeystrokeSender::waitForRelease() {
 void X11KeystrokeSender::typeBatch() {
     const TypingBatch& batch = plan_.batches[nextBatch_];
     if (!batch.bindings.empty()) {
-        // Keys bound for the text before must have been read by now.
-        const qint64 wait = sinceBinding_.isValid() ? pauseNeeded_ - sinceBinding_.elapsed() : 0;
-        if (wait > 0) {
+        // A text's first batch may rebind any key; a later one only keys last used two
+        // batches back.
+        if (const qint64 wait = untilRebindable(nextBatch_ == 0 ? 1 : 2); wait > 0) {
             QTimer::singleShot(int(wait), this, [this] { typeBatch(); });
             return;
         }
     }
     Display* display = x11Display();
-    if (!batch.bindings.empty()) {
+    if (!batch.bindings.empty())
         bind(batch.bindings);
-        sinceBinding_.start();
-        pauseNeeded_ = batchPauseMs(batch);
+    for (const KeyEvent& event : batch.events) {
+        if (event.group >= 0)
+            XkbLockGroup(display, XkbUseCoreKbd, unsigned(event.group));
+        else
+            XTestFakeKeyEvent(display, event.keycode, event.press, CurrentTime);
     }
-    for (const KeyEvent& event : batch.events)
-        XTestFakeKeyEvent(display, event.keycode, event.press, CurrentTime);
+    typedSinceChange_ += batch.characters;
     XFlush(display);
     ++nextBatch_;
     if (nextBatch_ < plan_.batches.size()) {
@@ -162,22 +194,25 @@ void X11KeystrokeSender::finish(Outcome outcome) {
 }
 
 void X11KeystrokeSender::bind(const std::vector<Binding>& bindings) {
-    Display* display = x11Display();
-    const X11ErrorTrap trap(display);
-    changeMapping(display, bindings);
+    if (Display* display = x11Display()) {
+        const X11ErrorTrap trap(display);
+        changeMapping(display, bindings);
+    }
     for (const Binding& binding : bindings)
         bound_.insert(binding.keycode);
+    changes_.push_back({{}, typedSinceChange_});
+    changes_.back().at.start();
+    if (changes_.size() > 2)
+        changes_.pop_front();
+    typedSinceChange_ = 0;
 }
 
 void X11KeystrokeSender::restoreBindings() {
     std::vector<Binding> spare;
     for (unsigned int keycode : bound_)
-        spare.push_back({keycode, {NoSymbol, NoSymbol}});
+        spare.push_back({keycode, 0, {}});
+    bind(spare);
     bound_.clear();
-    if (Display* display = x11Display()) {
-        const X11ErrorTrap trap(display);
-        changeMapping(display, spare);
-    }
 }
 
 } // namespace pathwick::platform

@@ -14,16 +14,17 @@ namespace pathwick::platform {
 
 // Types through XTest. Before the first key it waits a while for held modifier keys (the
 // hot key's own) to be let go, and then releases them itself; Caps Lock is off while it
-// types. Characters without a key are bound to spare keys for the text, and the bindings
-// are taken back only once receivers have had time to read them.
+// types. Characters without a key are bound to spare keys for the text, and no binding
+// changes before receivers have had time to read the one before.
 class X11KeystrokeSender : public QObject, public KeystrokeSender {
 public:
     X11KeystrokeSender();
     ~X11KeystrokeSender() override;
     void type(const QString& text, std::function<void(Outcome)> done) override;
 
-    // How long a batch of bound characters gets to be read before its keys are rebound.
-    static int batchPauseMs(const TypingBatch& batch);
+    // How long after a mapping change the next may come, given the characters typed
+    // between the two changes before it.
+    static int settleMs(int charactersBefore);
 
 private:
     struct Job {
@@ -44,8 +45,16 @@ private:
     size_t nextBatch_ = 0;
     bool capsWasLocked_ = false;
     std::set<unsigned int> bound_; // spare keys bound now
-    QElapsedTimer sinceBinding_;
-    int pauseNeeded_ = 0;
+    // Milliseconds until keys bound before the given mapping change, counted back from the
+    // last, may be bound anew.
+    qint64 untilRebindable(size_t changesBack) const;
+
+    struct Change {
+        QElapsedTimer at;
+        int typedBefore = 0; // characters typed since the change before
+    };
+    std::deque<Change> changes_; // the last two
+    int typedSinceChange_ = 0;
     QTimer restore_;
 };
 
