@@ -35,12 +35,12 @@ TEST(RecordFile, EveryWindows1252ByteRoundTrips) {
 
 TEST(RecordFile, WhatIsWrittenReadsBackTheSame) {
     const QStringList cases[] = {
-        {"C:\\Caf\u00e9", "\u20ac"},         // Windows-1252
-        {"/home/\u65e5\u672c"},              // UTF-8
-        {"\u00c3\u00a9"},                     // 1252 bytes C3 A9 are valid UTF-8
-        {"\u00ff\u00feA", "b"},               // 1252 bytes FF FE are a UTF-16 mark
-        {"\u00ef\u00bb\u00bfx"},              // 1252 bytes of the UTF-8 mark
-        {QStringLiteral("\ufeffx"), "y"},      // a line beginning with U+FEFF
+        {"C:\\Caf\u00e9", "\u20ac"},      // Windows-1252
+        {"/home/\u65e5\u672c"},           // UTF-8
+        {"\u00c3\u00a9"},                 // 1252 bytes C3 A9 are valid UTF-8
+        {"\u00ff\u00feA", "b"},           // 1252 bytes FF FE are a UTF-16 mark
+        {"\u00ef\u00bb\u00bfx"},          // 1252 bytes of the UTF-8 mark
+        {QStringLiteral("\ufeffx"), "y"}, // a line beginning with U+FEFF
     };
     for (const QStringList& lines : cases)
         EXPECT_EQ(splitRecordLines(decodeRecordFile(encodeRecordFile(lines))), lines)

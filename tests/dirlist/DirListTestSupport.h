@@ -36,9 +36,7 @@ public:
         QDir().mkpath(home());
         QDir().mkpath(root_.filePath("config"));
         QDir().mkpath(root_.filePath("data"));
-        writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DOWNLOAD_DIR=\"$HOME/Fetched\"\n"
-                      "XDG_PICTURES_DIR=\"$HOME/Photos\"\nXDG_VIDEOS_DIR=\"$HOME/Films\"\n"
-                      "XDG_MUSIC_DIR=\"$HOME/Songs\"\nXDG_DESKTOP_DIR=\"$HOME/Table\"\n"
+        writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DESKTOP_DIR=\"$HOME/Table\"\n"
                       "XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"\n");
     }
     void writeUserDirs(const QByteArray& text) {

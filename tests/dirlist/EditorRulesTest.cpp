@@ -37,7 +37,6 @@ TEST(PathEditCommandLine, QuotesAndRecycleBin) {
         {"  \" /home/u/My Dir \"  ", "/home/u/My Dir"},
         {"\"D:\\$Recycle.Bin\"", ":RecycleBin:"},
         {"C:\\$RECYCLE.BIN\\Sub", "C:\\$RECYCLE.BIN\\Sub"},
-        {"\"", "\""},
         {"   ", ""},
     };
     for (const auto& [commandLine, entry] : cases)

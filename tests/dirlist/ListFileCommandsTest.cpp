@@ -24,8 +24,7 @@ TEST_F(ListFileCommandsTest, ExportProposesADatedListFileInDocumentsAndAsksBefor
     exportListInteractive(nullptr);
     ASSERT_EQ(seen.size(), 1);
     EXPECT_EQ(seen[0].directory, folders.folder("Docs"));
-    EXPECT_TRUE(seen[0].proposedName.startsWith("PathwickList_2"))
-        << seen[0].proposedName.toStdString();
+    EXPECT_TRUE(seen[0].proposedName.startsWith("PathwickList_2"));
     // The default suffix is added to a name without one.
     EXPECT_TRUE(readBytes(file("chosen.dirl")).endsWith("\r\n/a\r\n:Music:\r\n"));
 
@@ -76,7 +75,6 @@ TEST_F(ListFileCommandsTest, ImportAsksForMissingFilesAndSizesOutside10To20000By
         EXPECT_EQ(answers.seen().size(), before + (size == 20001 ? 2 : 1));
         EXPECT_EQ(storedEntries().value(0), "/f/00000");
     }
-    EXPECT_TRUE(answers.seen().last().text.startsWith("File; 20001\r\nsize is 20,001 bytes.\r\n"));
     EXPECT_EQ(storedEntries().size(), 2001);
 
     // Alt held while importing keeps the stored list and adds what it lacks.

@@ -12,10 +12,6 @@ using OpeningRunTest = DirListTest;
 TEST_F(OpeningRunTest, TheVersionCaptionUnlessSomethingFailed) {
     const QString work = folders.home() + "/Work";
     QDir().mkpath(work);
-    const OpeningRunResult empty = runOpeningRun("");
-    EXPECT_EQ(empty.caption, VersionCaption());
-    EXPECT_EQ(empty.text, "Opening:\r\n");
-
     // A drive tries the entries whose expansion lies on it.
     store({work, ":Documents:", folders.home() + "/Missing", "/tmp"});
     EXPECT_EQ(runOpeningRun("/media/E").caption, VersionCaption());
@@ -24,16 +20,6 @@ TEST_F(OpeningRunTest, TheVersionCaptionUnlessSomethingFailed) {
     EXPECT_EQ(run.tried, 3);
     EXPECT_FALSE(run.allOpened);
     EXPECT_EQ(fakes.shell->targets(), QStringList({work, folders.folder("Docs")}));
-}
-
-TEST(OpenDirsMenuEntry, CaptionAndStateFollowTheListedCount) {
-    const std::pair<int, QString> cases[] = {{0, "No Directories listed"},
-                                             {1, "Open &Directory"},
-                                             {1234, "&Open Directories (1,234)"}};
-    for (const auto& [count, caption] : cases) {
-        EXPECT_EQ(openDirsCaption(count), caption);
-        EXPECT_EQ(openDirsEnabled(count), count > 0);
-    }
 }
 
 } // namespace
