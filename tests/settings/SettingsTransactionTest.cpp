@@ -20,25 +20,6 @@ QString value(const QString& name) {
 
 } // namespace
 
-TEST(SettingsTransaction, OnlyACommitKeepsTheWrites) {
-    test::TempStore store;
-    ASSERT_EQ(put("a", "S", "old"), 0);
-    {
-        SettingsTransaction transaction;
-        EXPECT_EQ(put("a", "S", "new"), 0);
-        EXPECT_EQ(value("a"), "new") << "the group sees its own writes";
-    }
-    EXPECT_EQ(value("a"), "old");
-    {
-        SettingsTransaction transaction;
-        EXPECT_EQ(put("closed", "S", "1"), 0);
-        closeStore();
-        EXPECT_FALSE(transaction.commit());
-    }
-    EXPECT_EQ(value("closed"), "<missing>");
-    EXPECT_EQ(put("after", "S", "x"), 0) << "writes after the group are their own again";
-}
-
 // A rewrite of 10,000 values in one group, killed at several points, leaves the old values
 // or the new ones in the order first written, never a mixture or an empty key.
 TEST(SettingsTransaction, KilledRewriteLeavesTheOldOrTheNewValues) {
