@@ -105,6 +105,7 @@ TEST_F(ShutdownTest, UserTimeItem) {
     write(catalogue::UserShutdownTimeMinutes, 0);
     controller->StartShutdown(0, 0); // nothing set counts a full hour
     EXPECT_EQ(controller->countdown().minutesLeft(), 60);
+    EXPECT_EQ(controller->shutdownTimeText(), "4:00pm");
 }
 
 TEST_F(ShutdownTest, StartUpQuestionCancelsTheSystemsShutdown) {
