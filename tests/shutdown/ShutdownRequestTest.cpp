@@ -88,13 +88,6 @@ TEST(ShutdownRequest, StartsNothingAndSaysWhy) {
     }
 }
 
-TEST(ShutdownRequest, MessagesAreAssembledInFull) {
-    EXPECT_EQ(evaluate("?DateTime=1,2,3", Now).message,
-              "Format:\r\n\t?DateTime=yyyy/mm/dd, H:MM\r\nor\t?DateTime=yyyy/mm/dd, H:MMam/pm\r\n"
-              "or\t?DateTime=H:MM\r\nor\t?DateTime=H:MMam/pm\r\n\r\n"
-              "?DateTime=1,2,3 is an invalid value.\r\n\r\nSee the help file for more information.");
-}
-
 TEST(ShutdownRequest, TimeOnlyRollsOverMidnightAndYearEnd) {
     const QDateTime lastMinute(QDate(2026, 12, 31), QTime(23, 58));
     const ShutdownRequestOutcome outcome = evaluate("?DateTime=0:00", lastMinute);
