@@ -30,18 +30,13 @@ SettingValue text(const QString& name, const QString& data) {
 
 } // namespace
 
-TEST(SettingsRewrite, ReplacesTextValuesAndKeepsTheRest) {
+// The directory-store tests walk a save; this is the name the listing shows trimmed.
+TEST(SettingsRewrite, ReplacesTextValuesEvenUnderNamesListedTrimmed) {
     test::TempStore store;
-    ASSERT_EQ(put("", "S", "old stamp"), 0);
-    ASSERT_EQ(put(" padded ", "S", ""), 0); // listed trimmed, still removed
+    ASSERT_EQ(put(" padded ", "S", ""), 0);
     ASSERT_EQ(put("Flag", "B", -1), 0);
-    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
-                              {text("", "new stamp"), text("/b", "x"), text("/a", "y")}),
-              0);
-    EXPECT_EQ(names(), QStringList({"Flag=B", "=S", "/b=S", "/a=S"}));
-    EXPECT_EQ(get("", "S"), (Read{0, "new stamp"}));
-    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Nothing, {{"Header", "D", -1}}), 0);
-    EXPECT_EQ(names(), QStringList({"Flag=B", "=S", "/b=S", "/a=S", "Header=D"}));
+    ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {text("/a", "y")}), 0);
+    EXPECT_EQ(names(), QStringList({"Flag=B", "/a=S"}));
 }
 
 // The fault: a write that failed inside a group was returned without marking it, so the commit
