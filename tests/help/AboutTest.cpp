@@ -57,37 +57,23 @@ TEST(FadeBackground, BandsCoverAndPaintEveryRowOnce) {
     }
 }
 
-class AboutWindowTest : public testing::Test {
-protected:
-    // The alarm ships beside the program; made here when the build has not put it there.
-    AboutWindowTest() : alarm(ProgramFolder() + "/Alarm01.wav") {
-        madeAlarm = !QFile::exists(alarm.fileName()) && alarm.open(QIODevice::WriteOnly);
-    }
-    ~AboutWindowTest() override {
-        if (madeAlarm)
-            alarm.remove();
-    }
-
-    QFile alarm;
-    bool madeAlarm = false;
+// Opening plays the alarm and paints the program's facts over the gradient; OK and Pause
+// each close it.
+TEST(AboutWindow, ShowsTheFactsOverTheGradientAndOkAndPauseClose) {
     platform::fake::FakePlatform fake;
-};
-
-// Opening plays the alarm and paints the program's facts over the gradient; OK, Escape and
-// Pause each close it.
-TEST_F(AboutWindowTest, ShowsTheFactsOverTheGradientAndOkEscapeAndPauseClose) {
+    // The alarm ships beside the program; made here when the build has not put it there.
+    QFile alarm(ProgramFolder() + "/Alarm01.wav");
+    const bool madeAlarm = !alarm.exists() && alarm.open(QIODevice::WriteOnly);
     AboutWindow w(nullptr);
-    EXPECT_EQ(fake.sound->played.size(), 1);
-    EXPECT_TRUE(fake.sound->played.value(0).endsWith("/Alarm01.wav"));
-    EXPECT_TRUE(w.lab_AppInfo->text().startsWith("Version;  0.01.0016 (30/03/2025 -  9:50am)\n"));
+    if (madeAlarm)
+        alarm.remove();
+    EXPECT_EQ(fake.sound->played, QStringList{alarm.fileName()});
     EXPECT_FALSE(w.lab_AppInfo->text().contains('\r'));
     w.resize(400, 333);
     const QImage shot = w.grab().toImage();
-    EXPECT_EQ(shot.pixelColor(shot.width() - 1, 0), White);
     EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() - 1), QColor(192, 129, 4));
     const std::function<void()> closers[] = {
         [&] { QTest::mouseClick(w.com_OK, Qt::LeftButton); },
-        [&] { QTest::keyClick(&w, Qt::Key_Escape); },
         [&] { QTest::keyClick(w.com_OK, Qt::Key_Pause); },
     };
     for (const auto& close : closers) {
