@@ -54,7 +54,7 @@ KeySym levelOneSym(XkbDescPtr xkb, unsigned int keycode, int group) {
 
 } // namespace
 
-KeyboardLayout readKeyboardLayout(Display* display) {
+KeyboardLayout readKeyboardLayout(Display* display, const std::set<unsigned int>& ownBindings) {
     KeyboardLayout layout;
     XkbDescPtr xkb =
         XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd);
@@ -77,7 +77,7 @@ KeyboardLayout readKeyboardLayout(Display* display) {
     }
 
     for (unsigned int keycode = xkb->min_key_code; keycode <= xkb->max_key_code; ++keycode) {
-        if (XkbKeyNumGroups(xkb, keycode) == 0) {
+        if (XkbKeyNumGroups(xkb, keycode) == 0 || ownBindings.count(keycode)) {
             layout.spareKeycodes.push_back(keycode);
             continue;
         }

@@ -139,7 +139,7 @@ void X11KeystrokeSender::waitForRelease() {
         }
     }
 
-    plan_ = planTyping(jobs_.front().text, readKeyboardLayout(display));
+    plan_ = planTyping(jobs_.front().text, readKeyboardLayout(display, bound_));
     nextBatch_ = 0;
     XkbStateRec state{};
     XkbGetState(display, XkbUseCoreKbd, &state);
