@@ -39,15 +39,19 @@ int lostCharacters(const QString& expected, const QString& received) {
     return int(std::max(a.size(), b.size())) - previous[b.size()];
 }
 
-QString asciiText(int length) {
+// Printable ASCII, in lines of lineLength characters with their line break (0: one line).
+QString asciiText(int length, int lineLength) {
     QString text;
     for (int i = 0; text.size() < length; ++i)
-        text += QChar(' ' + (i * 37) % 95);
+        text += lineLength && text.size() % lineLength == lineLength - 1
+                    ? QChar(u'\n')
+                    : QChar(' ' + (i * 37) % 95);
     return text;
 }
 
-// Greek, CJK, accented Latin and emoji, one after another in a shuffled order.
-QString mixedText(int length) {
+// Greek, CJK, accented Latin and emoji, one after another in a shuffled order, in lines as
+// asciiText.
+QString mixedText(int length, int lineLength) {
     const QStringList sets = {
         QString::fromUtf8("αβγδεζηθικλμνξοπρστυφχψωΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ"),
         QString::fromUtf8("日本語中文字漢学生先時間年月火水木金土山川田人口目耳手足力気天雨電話"
@@ -60,6 +64,10 @@ QString mixedText(int length) {
                                                 codePoints(sets[2]), codePoints(sets[3])};
     QString text;
     for (int i = 0; i < length; ++i) {
+        if (lineLength && i % lineLength == lineLength - 1) {
+            text += u'\n';
+            continue;
+        }
         const std::vector<char32_t>& pool = pools[i % 4];
         const char32_t c = pool[(size_t(i) * 7919u) % pool.size()];
         text += QString::fromUcs4(&c, 1);
@@ -123,8 +131,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const QString ascii = asciiText(2000);
-    const QString unicode = mixedText(1000);
+    // Texts as people type them, in lines; a text box lays a whole paragraph out again on
+    // every key, so the one-line texts show what a single long paragraph costs the receiver.
+    const QString ascii = asciiText(2000, 80);
+    const QString unicode = mixedText(1000, 40);
+    const QString asciiLine = asciiText(2000, 0);
+    const QString unicodeLine = mixedText(1000, 0);
     const bool haveXdotool = QProcess::execute("xdotool", {"version"}) == 0;
     auto add = [](const char* title, auto function) {
         benchmark::RegisterBenchmark(title, function)
@@ -135,6 +147,10 @@ int main(int argc, char** argv) {
     add("Typing/ascii_2000_chars", [&](benchmark::State& s) { pathwickSender(s, ascii); });
     add("Typing/unicode_1000_mixed_chars",
         [&](benchmark::State& s) { pathwickSender(s, unicode); });
+    add("Typing/ascii_2000_chars_one_line",
+        [&](benchmark::State& s) { pathwickSender(s, asciiLine); });
+    add("Typing/unicode_1000_mixed_chars_one_line",
+        [&](benchmark::State& s) { pathwickSender(s, unicodeLine); });
     if (haveXdotool) {
         add("Reference/xdotool_delay0_ascii_2000_chars", [&](benchmark::State& s) {
             xdotool(s, ascii, {"--delay", "0"});
