@@ -1,4 +1,3 @@
-#include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyStore.h"
 #include "settings/SettingsTransaction.h"
 #include "support/TempStore.h"
@@ -6,8 +5,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-
-#include <functional>
 
 using namespace pathwick;
 using namespace pathwick::hotkeys;
@@ -33,61 +30,37 @@ void renameFromAnotherCopy(const test::TempStore& store) {
     sqlite3_close(db);
 }
 
-void importOneLine(const test::TempStore& store) {
-    QFile file(store.folder() + QStringLiteral("/keys.key"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("70_Send=typed\r\n") > 0);
-    file.close();
-    ASSERT_FALSE(importHotKeys(file.fileName(), false, QDateTime::currentDateTime()).isError());
-}
-
 } // namespace
 
-// Each row starts from a table read once; the next read must show every write, and must be
-// the kept list itself when nothing was written.
+// One table read again after each kind of change: every write shows at the next read, and
+// nothing else makes it read the store again.
 TEST(HotKeyTableCache, TheNextReadSeesEveryWriteAndOnlyThen) {
-    using Change = std::function<void(StoreHotKeyTable&, const test::TempStore&)>;
-    const QStringList stored = {"65_Command", "66_Send"};
-    const struct {
-        const char* what;
-        Change change;
-        QStringList after;
-        bool kept = false; // the same list, not read again
-    } cases[] = {
-        {"values only read", [](auto& table, auto&) { table.data("66_Send"); }, stored, true},
-        {"a mouse key saved and a key deleted in the window",
-         [](auto&, auto&) {
-             writeHotKeyValue("1_Command", HotKeyType::Command, "mouse");
-             deleteHotKeyValue("65_Command");
-         },
-         {"66_Send", "1_Command"}},
-        {"imported", [](auto&, auto& store) { importOneLine(store); }, {"", "70_Send"}},
-        {"another copy",
-         [](auto&, auto& store) { renameFromAnotherCopy(store); },
-         {"65_Command", "67_Send"}},
-        {"a group that rolled back",
-         [](auto& table, auto&) {
-             SettingsTransaction group;
-             writeHotKeyValue("71_Send", HotKeyType::Send, "undone");
-             EXPECT_EQ(names(table).size(), 3);
-         },
-         stored},
-        {"another store for a while",
-         [](auto& table, auto&) {
-             test::TempStore other;
-             EXPECT_TRUE(names(table).isEmpty());
-         },
-         stored},
-    };
-    for (const auto& c : cases) {
-        test::TempStore store;
-        for (const QString& name : stored)
-            writeHotKeyValue(name, HotKeyType::Command, "x");
-        StoreHotKeyTable table;
-        const QList<StoredHotKey> before = table.entries();
-        c.change(table, store);
-        const QList<StoredHotKey> after = table.entries();
-        EXPECT_EQ(names(table), c.after) << c.what;
-        EXPECT_EQ(after.constData() == before.constData(), c.kept) << c.what;
-        EXPECT_EQ(table.needsMouseButtons(), needsMouseButtons(after)) << c.what;
+    test::TempStore store;
+    writeHotKeyValue("65_Command", HotKeyType::Command, "x");
+    writeHotKeyValue("66_Send", HotKeyType::Send, "x");
+    StoreHotKeyTable table;
+    const QList<StoredHotKey> first = table.entries();
+    table.data("66_Send");
+    EXPECT_EQ(table.entries().constData(), first.constData());
+
+    writeHotKeyValue("1_Command", HotKeyType::Command, "mouse");
+    const QStringList three = {"65_Command", "66_Send", "1_Command"};
+    EXPECT_EQ(names(table), three);
+    EXPECT_TRUE(table.needsMouseButtons());
+    {
+        SettingsTransaction group;
+        deleteHotKeyValue("1_Command");
+        EXPECT_EQ(names(table).size(), 2);
+        EXPECT_FALSE(table.needsMouseButtons());
     }
+    EXPECT_EQ(names(table), three);
+    {
+        test::TempStore other;
+        EXPECT_TRUE(names(table).isEmpty());
+    }
+    EXPECT_EQ(names(table), three);
+
+    renameFromAnotherCopy(store);
+    EXPECT_EQ(names(table), (QStringList{"65_Command", "67_Send", "1_Command"}));
+    EXPECT_TRUE(table.needsMouseButtons());
 }
