@@ -16,8 +16,7 @@ TEST(CommandLine, EveryFormIsClassifiedAndPrepared) {
         {"", None, ""},
         {" \"  \" ", None, ""},
         // "#Hidden" must be the whole line, in any letter case, quoted or not.
-        {"  #HIDDEN  ", Hidden, ""},
-        {"\"#hIdDeN\"", Hidden, ""},
+        {" \"#hIdDeN\" ", Hidden, ""},
         {"#Hiddenx", Editor, "#Hiddenx"},
         // Paths lose their quotes and surrounding spaces; a lone quote is no quoting.
         {" \" /home/me/My Folder \" ", Editor, "/home/me/My Folder"},

@@ -1,7 +1,6 @@
 #include "MainWindowFixture.h"
 
 #include "app/HiddenToolsCommands.h"
-#include "platform/fake/FakePlatform.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,16 +8,12 @@
 namespace pathwick::test {
 namespace {
 
-class HiddenToolsCommandTest : public testing::Test {
-protected:
-    TempStore store;
-    platform::fake::FakePlatform fake;
-    QTemporaryDir folder;
-};
+using HiddenToolsCommandTest = MainWindowTest;
 
 // The companion is launched on Yes only, tried twice, and its absence reported; the report's
 // first button opens the program folder.
 TEST_F(HiddenToolsCommandTest, TheCompanionIsTriedTwiceThenReported) {
+    QTemporaryDir folder;
     const QString companion = folder.path() + "/lampwatch";
     const struct {
         int question; // button index, -1 for Escape
@@ -31,12 +26,12 @@ TEST_F(HiddenToolsCommandTest, TheCompanionIsTriedTwiceThenReported) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tried.size());
-        fake.shell->calls.clear();
-        fake.shell->result = c.result;
+        fakes.shell->calls.clear();
+        fakes.shell->result = c.result;
         ModalAnswers answers;
         (c.question < 0 ? answers.cancel() : answers.click(c.question)).click(0);
         menu_LoadLampwatch_Click(folder.path());
-        EXPECT_EQ(fake.shell->targets(), c.tried);
+        EXPECT_EQ(fakes.shell->targets(), c.tried);
         ASSERT_EQ(answers.seen().size(), c.result == 42 ? 1 : 2);
     }
 }
@@ -48,12 +43,12 @@ TEST_F(HiddenToolsCommandTest, TaskManagerStartsTheSystemMonitorOrSaysThereIsNon
     } cases[] = {{1, 42, 0, 1}, {0, 42, 1, 1}, {0, 2, 1, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer * 100 + c.result);
-        fake.shell->calls.clear();
-        fake.shell->result = c.result;
+        fakes.shell->calls.clear();
+        fakes.shell->result = c.result;
         ModalAnswers answers;
         answers.click(c.answer).press(QMessageBox::Ok);
         menuHidden_TaskManager_Click(nullptr);
-        EXPECT_EQ(fake.shell->calls.size(), c.launches);
+        EXPECT_EQ(fakes.shell->calls.size(), c.launches);
         EXPECT_EQ(answers.seen().size(), c.windows);
     }
 }

@@ -8,7 +8,7 @@ namespace {
 
 // The Help, hidden tool and hot key entries open their windows over the main window.
 TEST_F(MainWindowTest, EntriesOpenTheHelpFileAndTheirWindows) {
-    auto window = makeWindow();
+    auto window = std::make_unique<MainWindow>("");
     const MainMenu& menu = window->menu();
     menu.help.helpFile->trigger();
     EXPECT_EQ(fakes.shell->targets(), QStringList{ProgramFolder() + "/Help.doc"});
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, ACommandLineCountdownShowsAndGuardsTheClose) {
         {std::make_shared<FakeShutdownCommand>(), std::make_shared<FakeProbe>(),
          std::make_shared<FakeClock>(QDateTime(QDate(2026, 12, 5), QTime(15, 0)))});
     write(catalogue::HotKeysRunning, false);
-    auto window = makeWindow("?HoursMinutes=1:30");
+    auto window = std::make_unique<MainWindow>("?HoursMinutes=1:30");
     window->show();
     QCoreApplication::processEvents();
     EXPECT_EQ(window->menu().shutdown.display->text(), "90 minutes untli 4:30pm");

@@ -39,10 +39,6 @@ protected:
         saveStoredEntries(paths, QDateTime::currentDateTime());
     }
 
-    static std::unique_ptr<MainWindow> makeWindow(const QString& commandLine = QString()) {
-        return std::make_unique<MainWindow>(commandLine);
-    }
-
     // Runs the editor from the settings menu; `edit` acts while it is shown (the store may be
     // changed there) and the editor then closes, saying it saved when `saves`.
     static void runEditor(
@@ -59,9 +55,6 @@ protected:
 
     static QString displayText(const MainWindow& window) {
         return window.findChild<QPlainTextEdit*>("txt_DisplayInfo")->toPlainText();
-    }
-    static QList<QAction*> driveItems(const MainWindow& window) {
-        return window.menu().displayDrive->actions();
     }
 };
 
