@@ -29,9 +29,7 @@ inline constexpr auto ToolTipAt = "at ";
 inline constexpr auto ToolTipDataLost = "Unsave data will be lost.";
 inline constexpr auto ToolTipDataAsked = "Won't shutdown if unsave data found.";
 
-// The names of the probe batch file, its status file and the help file.
-inline constexpr auto BatchFileName = "Pathwick-BatchFile.bat";
-inline constexpr auto StatusFileName = "ShutdownStatusMessage.txt";
+// The name of the help file.
 inline constexpr auto HelpFileName = "ShutdownHelp.txt";
 
 // The abort.
