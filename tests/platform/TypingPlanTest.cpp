@@ -11,25 +11,22 @@ using namespace pathwick::platform;
 
 namespace {
 
-constexpr int Shift = 50, AltGr = 108, Return = 36, Tab = 23, KeyA = 38, KeyQ = 24,
-                       Key2 = 11, Spare1 = 200, Spare2 = 201;
+constexpr int Shift = 50, AltGr = 108, KeyA = 38, Spare1 = 200, Spare2 = 201;
 constexpr unsigned long U = 0x01000000;
 
-// A small German-like layout in its second group: a/A, q/Q/@, 2/"/², Return, Tab, two
-// spare keys.
+// A layout in its second group with a key for "a" and two spare keys.
 KeyboardLayout layout(bool withSpares = true, bool withShift = true) {
     KeyboardLayout l;
     l.shiftKeycode = withShift ? Shift : 0;
     l.level3Keycode = AltGr;
     l.group = 1;
-    l.strokes = {{U'a', {KeyA}},       {U'A', {KeyA, true}},       {U'q', {KeyQ}},
-                 {U'@', {KeyQ, false, true}}, {U'2', {Key2}},      {U'"', {Key2, true}},
-                 {U'²', {Key2, true, true}},  {U'\n', {Return}},   {U'\t', {Tab}}};
+    l.strokes = {{U'a', {KeyA}}};
     if (withSpares)
         l.spareKeycodes = {Spare1, Spare2};
     return l;
 }
 
+// Positive codes press, negative ones release, 1000 + g switches to group g.
 std::vector<KeyEvent> keys(std::initializer_list<int> codes) {
     std::vector<KeyEvent> out;
     for (int code : codes)
@@ -40,43 +37,11 @@ std::vector<KeyEvent> keys(std::initializer_list<int> codes) {
 
 } // namespace
 
-// Positive codes press, negative ones release, 1000 + g switches to group g.
-TEST(TypingPlan, KeysOfTheLayout) {
-    const int A = KeyA, Q = KeyQ, R = Return, S = Shift, G = AltGr;
-    const struct {
-        const char* text;
-        std::vector<KeyEvent> events;
-    } cases[] = {
-        {"aA", keys({A, -A, S, A, -A, -S})},
-        {"@²", keys({G, Q, -Q, -G, G, S, Key2, -Key2, -S, -G})},
-        {"a\r\nq\r", keys({A, -A, R, -R, Q, -Q, R, -R})},
-        {"\r\r\n\n\r", keys({R, -R, R, -R, R, -R, R, -R})},
-        {"\t\"", keys({Tab, -Tab, S, Key2, -Key2, -S})},
-        {"", {}},
-    };
-    for (const auto& c : cases) {
-        const TypingPlan plan = planTyping(QString::fromUtf8(c.text), layout());
-        ASSERT_EQ(plan.batches.size(), 1u) << c.text;
-        EXPECT_TRUE(plan.batches[0].bindings.empty()) << c.text;
-        EXPECT_EQ(plan.batches[0].events, c.events) << c.text;
-        EXPECT_EQ(plan.skipped, 0) << c.text;
-    }
-}
-
 // Characters without a key fill the plain level of every spare key, then the Shift level,
 // then the next group, switched to around them; a character bound once is typed again with
 // its binding. A text with more of them than places binds the halves of the keys in turn.
 TEST(TypingPlan, CharactersWithoutAKeyAreBoundToSpareKeysInGroups) {
-    const int S1 = Spare1, S2 = Spare2, S = Shift;
-    const TypingPlan fits = planTyping(QString::fromUtf8("éaßé日本α"), layout());
-    ASSERT_EQ(fits.batches.size(), 1u);
-    ASSERT_EQ(fits.batches[0].bindings.size(), 2u);
-    EXPECT_EQ(fits.batches[0].bindings[0].groups, 2);
-    EXPECT_EQ(fits.batches[0].bindings[0].keysyms[0][1], U + 0x65E5);
-    EXPECT_EQ(fits.batches[0].bindings[0].keysyms[1][0], U + 0x3b1);
-    EXPECT_EQ(fits.batches[0].events,
-              keys({1000, S1, -S1, 1001, KeyA, -KeyA, 1000, S2, -S2, S1, -S1, S, S1, -S1, -S, S,
-                    S2, -S2, -S, 1001, S1, -S1}));
+    const int S1 = Spare1, S = Shift;
     QString text = QString::fromUtf8("éß");
     for (char32_t c = 0x3b1; c <= 0x3be; ++c)
         text += QChar(c);
