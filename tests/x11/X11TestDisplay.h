@@ -10,9 +10,24 @@
 
 namespace pathwick::test {
 
+// The code under test opens its display once per process, so $DISPLAY must name the test
+// server before the first test runs, whichever test that is. A connection is held for the
+// whole run: a server whose last client leaves resets and refuses the next connections.
+class TestDisplayEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        const QByteArray name = qgetenv("PATHWICK_TEST_DISPLAY");
+        if (name.isEmpty())
+            return;
+        qputenv("DISPLAY", name);
+        XOpenDisplay(name.constData());
+    }
+};
+inline const testing::Environment* const registeredDisplayEnvironment =
+    testing::AddGlobalTestEnvironment(new TestDisplayEnvironment);
+
 // Base of the tests that talk to a real X server: the display comes from
-// $PATHWICK_TEST_DISPLAY (the test is skipped without it); TestDisplayEnvironment.cpp makes
-// it $DISPLAY for the code under test before any test runs. `display` is the test's own
+// $PATHWICK_TEST_DISPLAY (the test is skipped without it). `display` is the test's own
 // connection, a separate client, for pressing keys and watching windows.
 class X11TestDisplay : public testing::Test {
 protected:
