@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeClock.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/ProgramSettings.h"
 #include "settings/Settings.h"
+#include "shutdown/Clock.h"
 #include "shutdown/PendingShutdown.h"
 #include "shutdown/ShutdownCommand.h"
 #include "shutdown/ShutdownController.h"
@@ -22,6 +22,17 @@
 #include <memory>
 
 namespace pathwick::test {
+
+// A wall clock the test sets and moves.
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(QDateTime start) : now_(std::move(start)) {}
+    QDateTime now() const override { return now_; }
+    void advanceSeconds(qint64 seconds) { now_ = now_.addSecs(seconds); }
+
+private:
+    QDateTime now_;
+};
 
 // Records the parameter strings and answers with the outcome the test sets.
 class FakeShutdownCommand : public ShutdownCommand {

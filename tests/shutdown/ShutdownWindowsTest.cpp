@@ -1,17 +1,13 @@
-#include "FakeClock.h"
+#include "ShutdownFixture.h"
 #include "common/Version.h"
-#include "platform/fake/FakePlatform.h"
-#include "settings/ProgramSettings.h"
 #include "shutdown/ShutdownAtTimeWindow.h"
 #include "shutdown/ShutdownOptionsWindow.h"
-#include "support/TempStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
 namespace pathwick {
 namespace {
