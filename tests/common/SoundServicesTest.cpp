@@ -28,10 +28,9 @@ TEST(PlayWAV, PlaysSoundFilesAndFallsBackToTheAlarmOnce) {
         // Spaces and one trailing backslash go; the alarm name means the shipped alarm.
         {"  @/ring.WAV \\  ", true, true, {"@/ring.WAV"}},
         {"c:\\windows\\media\\ALARM01.WAV", true, true, {"@/Alarm01.wav"}},
-        // Missing, hidden and empty names are not found; the alarm plays once.
+        // Missing and hidden names are not found; the alarm plays once.
         {"@/gone.wav", true, false, {"@/Alarm01.wav"}},
         {"@/.secret.wav", false, false, {}},
-        {"  ", true, false, {"@/Alarm01.wav"}},
         {AlarmSound, true, false, {}, false},
         // A sound that will not start stays false, whatever the alarm does.
         {"@/ring.wav", true, false, {"@/ring.wav", "@/Alarm01.wav"}, true, false},
