@@ -5,6 +5,8 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QFile>
+
+#include <algorithm>
 #include <optional>
 
 namespace pathwick {
@@ -47,8 +49,14 @@ bool scheduledFileSaysPending(const QString& fileText) {
         const QString trimmed = line.trimmed();
         if (!trimmed.startsWith(QStringLiteral("USEC=")))
             continue;
+        // Digits only: the number reading stops at a NUL and would take what comes before.
+        const QString digits = trimmed.mid(5);
+        if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) {
+                return c >= u'0' && c <= u'9';
+            }))
+            return false;
         bool ok = false;
-        const qulonglong usec = trimmed.mid(5).toULongLong(&ok);
+        const qulonglong usec = digits.toULongLong(&ok);
         return ok && usec != 0;
     }
     return false;

@@ -53,6 +53,7 @@ TEST(PendingShutdown, ScheduledFileText) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(scheduledFileSaysPending(QString::fromLatin1(c.text)), c.pending) << c.text;
+    EXPECT_FALSE(scheduledFileSaysPending(QStringLiteral("USEC=2") + QChar(0) + u'9'));
 }
 
 // The recorder stands in for the shutdown command as it does for the opener.
