@@ -20,6 +20,13 @@ QString lineBreakToken() {
     return QStringLiteral("{[") + recordMarker() + QStringLiteral("]}");
 }
 
+// The hot keys share their key with the default type the window offers; no line of a file
+// may replace it.
+bool isDefaultTypeName(const QString& name) {
+    return trimSpaces(name).compare(QLatin1String(catalogue::HotKeysDefaultType.name),
+                                    Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QString hotKeyFileLine(const HotKeyRecord& record) {
@@ -44,12 +51,13 @@ QList<SettingValue> hotKeyFileValues(const QStringList& lines) {
     for (const QString& line : lines) {
         const RecordLine record = readRecordLine(line);
         if (record.header) {
-            values.append(headerRecordValue(record.text));
+            if (!isDefaultTypeName(record.text))
+                values.append(headerRecordValue(record.text));
             continue;
         }
         const qsizetype equals = record.text.indexOf(u'=');
         const QString name = equals < 0 ? record.text : record.text.left(equals);
-        if (trimSpaces(name).isEmpty())
+        if (trimSpaces(name).isEmpty() || isDefaultTypeName(name))
             continue;
         QString data = equals < 0 ? QString() : record.text.mid(equals + 1);
         values.append({name, TextType, data.replace(lineBreakToken(), CrLf)});

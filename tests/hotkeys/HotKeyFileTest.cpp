@@ -98,9 +98,12 @@ TEST_F(HotKeyFileTest, HandWrittenWindows1252LinesAndTheAltKeep) {
     writeBytes(file("hand.txt"),
                "\r\n  65_Send=Gr\xfc\xdf"
                "e{[\xb9]}caf\xe9  \r\n"
-               "66_Command\r\n67_Send=a=b\r\n=nameless\r\n\xb9 OS type: \tWindows_NT\r\n");
+               "66_Command\r\n67_Send=a=b\r\n=nameless\r\n\xb9 OS type: \tWindows_NT\r\n"
+               "hotkeysdefalutType=0\r\n\xb9HotKeysDefalutType\r\n");
     storeRecords({{"65_Send", "old"}, {"70_Command", "kept"}});
+    writeDefaultHotKeyType(HotKeyType::Send);
     ASSERT_FALSE(importHotKeys(file("hand.txt"), true, Moment).isError());
+    EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Send) << "no line replaces the setting";
     EXPECT_EQ(table().mid(0, 4), QStringList({"65_Send=Grüße\r\ncafé", "70_Command=kept",
                                               "66_Command=", "67_Send=a=b"}));
 }
