@@ -22,8 +22,6 @@ public:
         environment_.set("PATHWICK_OPENER", QFile::encodeName(program()));
         environment_.set("PATHWICK_RECORD_FILE", QFile::encodeName(file()));
     }
-    LaunchRecorder(const LaunchRecorder&) = delete;
-    LaunchRecorder& operator=(const LaunchRecorder&) = delete;
 
     // The recorder script, from the source folder so tests run from any working folder.
     static QString program() {

@@ -23,17 +23,10 @@ struct SeenModal {
     QString title;
     QString text; // message box text, or the message window's message
     Qt::TextFormat textFormat = Qt::AutoText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString heading; // the program's message window
-    QStringList buttonCaptions;
-    QList<QColor> buttonColours;
-    QColor labelColour;
     bool closeActive = false;
-    bool isFileDialog = false;
-    bool saving = false;
-    QStringList nameFilters;
     QString directory;
     QString proposedName;
 };
@@ -47,8 +40,6 @@ public:
         QObject::connect(&poll_, &QTimer::timeout, [this] { answerModal(); });
         poll_.start();
     }
-    ModalAnswers(const ModalAnswers&) = delete;
-    ModalAnswers& operator=(const ModalAnswers&) = delete;
 
     // Presses a standard button of the next message box, clicks a button of the next message
     // window by its index, chooses a file in the next file dialog, cancels the next window
@@ -136,7 +127,6 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             seen.text = box->text();
             seen.textFormat = box->textFormat();
-            seen.icon = box->icon();
             seen.buttons = box->standardButtons();
             if (box->defaultButton() != nullptr)
                 seen.defaultButton = box->standardButton(box->defaultButton());
@@ -144,19 +134,9 @@ private:
         if (auto* window = qobject_cast<MessageWindow*>(w)) {
             seen.heading = window->lab_MsgTitle->text();
             seen.text = window->lab_MainMessage->text();
-            for (QPushButton* button : window->com_Button) {
-                if (!button->isVisible())
-                    continue;
-                seen.buttonCaptions.append(button->text());
-                seen.buttonColours.append(button->palette().color(QPalette::Button));
-            }
-            seen.labelColour = window->lab_MainMessage->palette().color(QPalette::WindowText);
             seen.closeActive = window->tim_WindowCloseTimer->isActive();
         }
         if (auto* dialog = qobject_cast<QFileDialog*>(w)) {
-            seen.isFileDialog = true;
-            seen.saving = dialog->acceptMode() == QFileDialog::AcceptSave;
-            seen.nameFilters = dialog->nameFilters();
             seen.directory = dialog->directory().absolutePath();
             if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
                 seen.proposedName = edit->text();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/StoreLocation.h"
 #include "support/ScopedEnvironment.h"
 
 #include <QString>
@@ -11,10 +12,11 @@ namespace pathwick::test {
 // new temporary folder. The store connection is closed on entry and on exit.
 class TempStore {
 public:
-    TempStore();
-    ~TempStore();
-    TempStore(const TempStore&) = delete;
-    TempStore& operator=(const TempStore&) = delete;
+    TempStore() {
+        closeStore();
+        environment_.set("PATHWICK_STORE", path().toLocal8Bit());
+    }
+    ~TempStore() { closeStore(); }
 
     // The store file (not created until the store is first used).
     QString path() const { return folder_.filePath(QStringLiteral("settings.sqlite3")); }
