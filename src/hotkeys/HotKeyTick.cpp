@@ -17,11 +17,6 @@ constexpr int CtrlKey = 17;
 constexpr int AltKey = 18;
 constexpr auto CrLf = "\r\n";
 
-bool matches(const HotKeyName& key, const platform::KeySnapshot& keys) {
-    return keys.isDown(key.keyNumber) && keys.isDown(ShiftKey) == key.modifiers.shift &&
-           keys.isDown(CtrlKey) == key.modifiers.ctrl && keys.isDown(AltKey) == key.modifiers.alt;
-}
-
 QString displayName(const HotKeyName& key) {
     QString name = KeyShortName(key.keyNumber);
     if (key.modifiers.shift)
@@ -51,6 +46,11 @@ QString productTitle(const char* suffix) {
 
 } // namespace
 
+bool combinationHeld(const HotKeyName& key, const platform::KeySnapshot& keys) {
+    return keys.isDown(key.keyNumber) && keys.isDown(ShiftKey) == key.modifiers.shift &&
+           keys.isDown(CtrlKey) == key.modifiers.ctrl && keys.isDown(AltKey) == key.modifiers.alt;
+}
+
 TickDecision decideTick(const QList<StoredHotKey>& entries, const platform::KeySnapshot& keys,
                         const QString& lastFired,
                         const std::function<QString(const QString&)>& readData) {
@@ -63,7 +63,7 @@ TickDecision decideTick(const QList<StoredHotKey>& entries, const platform::KeyS
     bool haveCommand = false;
     bool haveText = false;
     for (const StoredHotKey& entry : entries) {
-        if (!matches(entry.key, keys))
+        if (!combinationHeld(entry.key, keys))
             continue;
         combinationDown = true;
         if (entry.name == decision.lastFired)

@@ -21,6 +21,9 @@ struct TickDecision {
     QString lastFired;
 };
 
+// Whether exactly this combination is down: its key, and Shift, Ctrl and Alt as it asks.
+bool combinationHeld(const HotKeyName& key, const platform::KeySnapshot& keys);
+
 // Goes through the table in stored order. An entry matches when its key and exactly its
 // Shift, Ctrl and Alt are down; a match sets the "combination down" mark, and fires unless
 // it is the entry remembered from an earlier tick. Data is read only for entries that fire;

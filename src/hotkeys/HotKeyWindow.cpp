@@ -1,6 +1,5 @@
 #include "hotkeys/HotKeyWindow.h"
 
-#include "common/KeyboardState.h"
 #include "common/MessageBoxes.h"
 #include "common/ShellServices.h"
 #include "common/SoundServices.h"
@@ -21,6 +20,7 @@
 #include "hotkeys/TextTokens.h"
 #include "hotkeys/WaylandSession.h"
 #include "platform/Environment.h"
+#include "platform/Platform.h"
 #include "platform/ShellLauncher.h"
 #include "settings/Catalogue.h"
 
@@ -55,9 +55,6 @@ using namespace window_texts;
 constexpr int RedDotInterval = 200;
 constexpr int ReenableInterval = 100;
 constexpr int WaitInterval = 150;
-constexpr int ShiftKeyNumber = 16;
-constexpr int CtrlKeyNumber = 17;
-constexpr int AltKeyNumber = 18;
 constexpr int CommandIndex = 0;
 constexpr int SendIndex = 1;
 constexpr int Up = 0;
@@ -485,10 +482,11 @@ void HotKeyWindow::com_TestCommand_Click() {
 }
 
 void HotKeyWindow::tim_CheckKeysRedDot_Timer() {
-    const int number = keyNumberOf(txt_KeyNumber->text());
-    const bool pressed = KeyIsDown(number) && KeyIsDown(ShiftKeyNumber) == chk_ShiftKey->isChecked() &&
-                         KeyIsDown(CtrlKeyNumber) == chk_CtrlKey->isChecked() &&
-                         KeyIsDown(AltKeyNumber) == chk_AltKey->isChecked();
+    HotKeyName combination;
+    combination.keyNumber = qint16(keyNumberOf(txt_KeyNumber->text()));
+    combination.modifiers = {chk_ShiftKey->isChecked(), chk_CtrlKey->isChecked(),
+                             chk_AltKey->isChecked()};
+    const bool pressed = combinationHeld(combination, platform::keys().snapshot(true));
     Shape1->setFilled(pressed);
     fra_HotkeyFrame->setTitleColour(pressed ? QColor(192, 0, 0) : QColor());
 }
