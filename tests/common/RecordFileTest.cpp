@@ -21,22 +21,10 @@ TEST(RecordFile, ReadsWindows1252AndUtf8AndUtf16) {
         EXPECT_EQ(decodeRecordFile(bytes), text) << bytes.toHex().toStdString();
 }
 
-TEST(RecordFile, EveryWindows1252ByteRoundTrips) {
-    QByteArray all;
-    for (int b = 1; b < 256; ++b)
-        all.append(char(b));
-    const QString text = fromWindows1252(all);
-    ASSERT_EQ(text.size(), 255);
-    EXPECT_TRUE(fitsWindows1252(text));
-    EXPECT_EQ(toWindows1252(text), all);
-    EXPECT_FALSE(fitsWindows1252("\u65e5"));
-    EXPECT_FALSE(fitsWindows1252(QString(QChar(0x80)))); // a C1 control 1252 gives a glyph
-}
-
+// Plain Windows-1252 and UTF-8 round trips are the fuzz target's; these are the texts whose
+// Windows-1252 bytes would read back as something else.
 TEST(RecordFile, WhatIsWrittenReadsBackTheSame) {
     const QStringList cases[] = {
-        {"C:\\Caf\u00e9", "\u20ac"},      // Windows-1252
-        {"/home/\u65e5\u672c"},           // UTF-8
         {"\u00c3\u00a9"},                 // 1252 bytes C3 A9 are valid UTF-8
         {"\u00ff\u00feA", "b"},           // 1252 bytes FF FE are a UTF-16 mark
         {"\u00ef\u00bb\u00bfx"},          // 1252 bytes of the UTF-8 mark

@@ -24,7 +24,6 @@ TEST(ValueFormats, NumbersWithSeparatorsAndMinimumDigits) {
     const std::pair<qint64, const char*> thousands[] = {
         {999, "999"},
         {1000, "1,000"},
-        {-999, "-999"},
         {std::numeric_limits<qint64>::min(), "-9,223,372,036,854,775,808"}};
     for (const auto& [number, text] : thousands)
         EXPECT_EQ(formatThousands(number), text);
