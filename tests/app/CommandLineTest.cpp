@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "common/Version.h"
 #include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +31,4 @@ TEST(CommandLine, EveryFormIsClassifiedAndPrepared) {
         EXPECT_EQ(int(request.kind), int(c.kind));
         EXPECT_EQ(request.cmd, c.cmd);
     }
-}
-
-TEST(CommandLine, HelpAndVersionAreAnsweredWithoutAWindow) {
-    EXPECT_TRUE(informationRequest({"--help"}).value_or("").contains("#Hidden"));
-    EXPECT_EQ(informationRequest({"--version"}), VersionCaption() + '\n');
-    for (const QStringList& other : {QStringList{}, QStringList{"--help", "x"},
-                                     QStringList{"--HELP"}, QStringList{"?HoursMinutes=5"}})
-        EXPECT_FALSE(informationRequest(other).has_value()) << other.join(' ').toStdString();
 }

@@ -2,7 +2,6 @@
 
 #include "app/HiddenToolsCommands.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace pathwick::test {
@@ -10,46 +9,31 @@ namespace {
 
 using HiddenToolsCommandTest = MainWindowTest;
 
-// The companion is launched on Yes only, tried twice, and its absence reported; the report's
-// first button opens the program folder.
-TEST_F(HiddenToolsCommandTest, TheCompanionIsTriedTwiceThenReported) {
-    QTemporaryDir folder;
-    const QString companion = folder.path() + "/lampwatch";
+// Each tool starts on Yes only. The companion is tried twice and its absence reported, the
+// report's first button opening the program folder; a desktop may have no system monitor, and
+// that is said instead of nothing.
+TEST_F(HiddenToolsCommandTest, ToolsStartOnYesOnlyAndTheirFailuresAreReported) {
+    const auto lampwatch = [] { menu_LoadLampwatch_Click("/opt/pathwick"); };
+    const auto monitor = [] { menuHidden_TaskManager_Click(nullptr); };
     const struct {
+        std::function<void()> command;
         int question; // button index, -1 for Escape
-        int result;
-        QStringList tried;
+        int windows, launches;
     } cases[] = {
-        {-1, 42, {}},
-        {0, 42, {companion}},
-        {0, 2, {companion, companion, folder.path()}},
+        {lampwatch, -1, 1, 0},
+        {lampwatch, 0, 2, 3}, // the companion twice, then the program folder
+        {monitor, 1, 1, 0},
+        {monitor, 0, 2, 1},
     };
+    fakes.shell->result = 2;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.tried.size());
+        SCOPED_TRACE(c.launches * 10 + c.question);
         fakes.shell->calls.clear();
-        fakes.shell->result = c.result;
         ModalAnswers answers;
         (c.question < 0 ? answers.cancel() : answers.click(c.question)).click(0);
-        menu_LoadLampwatch_Click(folder.path());
-        EXPECT_EQ(fakes.shell->targets(), c.tried);
-        ASSERT_EQ(answers.seen().size(), c.result == 42 ? 1 : 2);
-    }
-}
-
-// A desktop may have no system monitor: that is said instead of nothing.
-TEST_F(HiddenToolsCommandTest, TaskManagerStartsTheSystemMonitorOrSaysThereIsNone) {
-    const struct {
-        int answer, result, launches, windows;
-    } cases[] = {{1, 42, 0, 1}, {0, 42, 1, 1}, {0, 2, 1, 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.answer * 100 + c.result);
-        fakes.shell->calls.clear();
-        fakes.shell->result = c.result;
-        ModalAnswers answers;
-        answers.click(c.answer).press(QMessageBox::Ok);
-        menuHidden_TaskManager_Click(nullptr);
-        EXPECT_EQ(fakes.shell->calls.size(), c.launches);
+        c.command();
         EXPECT_EQ(answers.seen().size(), c.windows);
+        EXPECT_EQ(fakes.shell->calls.size(), c.launches);
     }
 }
 
