@@ -1,4 +1,3 @@
-#include "ChildProcess.h"
 #include "SettingsCalls.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempStore.h"
@@ -10,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <functional>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace pathwick;
 using test::get;
@@ -42,6 +45,27 @@ QStringList movedAside(const QString& folder) {
     return QDir(folder).entryList({"settings.sqlite3.corrupt-*"}, QDir::Files, QDir::Name);
 }
 
+// Forks a child that runs body and ends with its exit code. The store is closed first, so
+// no connection crosses the fork; the child opens its own.
+pid_t startChild(const std::function<int()>& body) {
+    closeStore();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(body());
+    return pid;
+}
+
+// How a child started here ended (or stopped, with WUNTRACED): its exit code, or -signal.
+int waitForChild(pid_t pid, int options = 0) {
+    int status = 0;
+    while (::waitpid(pid, &status, options) < 0)
+        if (errno != EINTR)
+            return -1000;
+    if (WIFSTOPPED(status))
+        return -WSTOPSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
 // Puts something at the store's path that is not a store of this program: random bytes, a
 // store with overwritten pages, or a database made by the given SQL.
 void spoil(const QString& path, const QByteArray& how) {
@@ -51,10 +75,10 @@ void spoil(const QString& path, const QByteArray& how) {
         for (char& byte : bytes)
             byte = char(random.bounded(256));
     } else if (how == "pages") {
-        SettingsTransaction transaction;
+        QList<SettingValue> values;
         for (int i = 0; i < 3000; ++i)
-            ASSERT_EQ(put(QString::number(i), "S", "x"), 0);
-        ASSERT_TRUE(transaction.commit());
+            values.append({QString::number(i), "S", "x"});
+        ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Nothing, values), 0);
         closeStore();
         bytes = contents(path);
         ASSERT_GT(bytes.size(), 20000);
@@ -133,25 +157,25 @@ TEST(StoreConcurrency, CopiesStartingTogetherShareOneStore) {
             test::TempStore store;
             if (damaged)
                 fill(store.path(), QByteArray(40000, '\x5a'));
-            test::Pipe go;
+            // The children start writing together, when the test closes the pipe.
+            int go[2];
+            ASSERT_EQ(::pipe(go), 0);
             pid_t children[3];
-            for (int copy = 0; copy < 3; ++copy) {
-                children[copy] = test::startChild([&] {
-                    go.receive(1);
+            for (int copy = 0; copy < 3; ++copy)
+                children[copy] = startChild([&] {
+                    char byte;
+                    ::close(go[1]);
+                    (void)!::read(go[0], &byte, 1);
                     return put(QString::number(copy), "D", copy);
                 });
-                ASSERT_GT(children[copy], 0);
-            }
-            go.send("!!!");
+            ::close(go[0]);
+            ::close(go[1]);
             for (const pid_t child : children)
-                EXPECT_EQ(test::waitForChild(child), 0);
+                EXPECT_EQ(waitForChild(child), 0);
             EXPECT_EQ(movedAside(store.folder()).size(), damaged ? 1 : 0);
             for (int copy = 0; copy < 3; ++copy)
                 EXPECT_EQ(get(QString::number(copy), "D", -1), (Read{0, copy}));
-            if (HasFailure()) {
-                ADD_FAILURE() << (damaged ? "damaged" : "new") << " store, round " << round;
-                return;
-            }
+            ASSERT_FALSE(HasFailure()) << (damaged ? "damaged" : "new") << " store, round " << round;
         }
     }
 }
@@ -163,36 +187,64 @@ TEST(StoreAccess, ReadOnlyStoreReadsButRefusesWritesAndSaysSoOnce) {
         test::TempStore store;
         ASSERT_EQ(put("Kept", "D", 7), 0);
         closeStore();
-        ASSERT_EQ(
-            ::chmod(QFile::encodeName(store.folder()).constData(), readOnlyFolder ? 0555 : 0777),
-            0);
-        ASSERT_EQ(
-            ::chmod(QFile::encodeName(store.path()).constData(), readOnlyFolder ? 0666 : 0444), 0);
+        const QByteArray folder = QFile::encodeName(store.folder());
+        ASSERT_EQ(::chmod(folder.constData(), readOnlyFolder ? 0555 : 0777), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(store.path()).constData(),
+                          readOnlyFolder ? 0666 : 0444),
+                  0);
         const QByteArray before = contents(store.path());
 
-        test::Pipe report;
-        const pid_t child = test::startChild([&] {
-            // Root writes through any mode; check as an ordinary user.
+        // Root writes through any mode: the child checks as an ordinary user, and ends with
+        // a bit set for each check that failed.
+        const pid_t child = startChild([&] {
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                return 10;
-            const Read read = get("Kept", "D", 0);
+                return 64;
             const bool told = takeStoreNotice().contains("changes will not be saved");
-            report.send(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                            .arg(read.code)
-                            .arg(read.value.toInt())
-                            .arg(put("Kept", "D", 8))
-                            .arg(DeleteSetting("HKLM", Key, "Kept"))
-                            .arg(told)
-                            .arg(takeStoreNotice().isEmpty())
-                            .toUtf8());
-            return 0;
+            return int(get("Kept", "D", 0) != Read{0, 7}) | int(put("Kept", "D", 8) != 5) << 1 |
+                   int(DeleteSetting("HKLM", Key, "Kept") != 5) << 2 | int(!told) << 3 |
+                   int(!takeStoreNotice().isEmpty()) << 4;
         });
-        ASSERT_GT(child, 0);
-        ASSERT_EQ(test::waitForChild(child), 0);
-        report.closeWriting();
-        EXPECT_EQ(report.receive(), "0 7 5 5 1 1") << "reads work, writes fail, told once";
+        EXPECT_EQ(waitForChild(child), 0)
+            << "failed: 1 the read, 2 the write's 5, 4 the delete's 5, 8 the notice, 16 told once";
         EXPECT_EQ(contents(store.path()), before);
         EXPECT_TRUE(movedAside(store.folder()).isEmpty()) << "a read-only store is not damaged";
-        ASSERT_EQ(::chmod(QFile::encodeName(store.folder()).constData(), 0700), 0);
+        ASSERT_EQ(::chmod(folder.constData(), 0700), 0);
+    }
+}
+
+// A group of writes whose process is killed half way, or after the commit, leaves the old
+// values or the new ones, never a mixture.
+TEST(StoreKill, KilledGroupLeavesTheOldOrTheNewValues) {
+    constexpr int Count = 2000;
+    test::TempStore store;
+    for (const bool committed : {false, true}) {
+        SCOPED_TRACE(committed ? "killed after the commit" : "killed half way");
+        {
+            SettingsTransaction group;
+            for (int i = 0; i < Count; ++i)
+                ASSERT_EQ(put(QString::number(i), "S", "old"), 0);
+            ASSERT_TRUE(group.commit());
+        }
+        // The child stops itself where it is to be killed.
+        const pid_t child = startChild([&] {
+            SettingsTransaction group;
+            for (int i = 0; i < Count; ++i) {
+                if (i == Count / 2 && !committed)
+                    ::raise(SIGSTOP);
+                put(QString::number(i), "S", "new");
+            }
+            group.commit();
+            ::raise(SIGSTOP);
+            return 0;
+        });
+        ASSERT_EQ(waitForChild(child, WUNTRACED), -SIGSTOP) << "the child ended before the point";
+        ::kill(child, SIGKILL);
+        EXPECT_EQ(waitForChild(child), -SIGKILL);
+
+        closeStore();
+        int others = 0;
+        for (int i = 0; i < Count; ++i)
+            others += get(QString::number(i), "S").value != (committed ? "new" : "old");
+        EXPECT_EQ(others, 0);
     }
 }
