@@ -2,8 +2,12 @@
 #include "hotkeys/HotKeyTick.h"
 
 #include "platform/fake/FakePlatform.h"
+#include "settings/Settings.h"
+#include "support/QtPrinting.h"
+#include "support/TempStore.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace pathwick;
 using namespace pathwick::hotkeys;
@@ -11,25 +15,11 @@ using Action = TickDecision::Action;
 
 namespace {
 
-// The table as stored names and data, in stored order.
-class MemoryTable : public HotKeyTable {
-public:
-    QList<std::pair<QString, QString>> values;
-
-    QList<StoredHotKey> entries() override {
-        QList<StoredHotKey> out;
-        for (const auto& [name, data] : values)
-            if (const auto key = parseHotKeyName(name))
-                out.append({name, *key});
-        return out;
-    }
-    QString data(const QString& name) override {
-        for (const auto& [stored, data] : values)
-            if (stored == name)
-                return data;
-        return {};
-    }
-};
+// Writes the values as they are, blanks around a command included.
+void storeTable(const QList<std::pair<QString, QString>>& values) {
+    for (const auto& [name, data] : values)
+        WriteSetting("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), name, "S", data);
+}
 
 platform::KeySnapshot down(std::initializer_list<int> keys) {
     platform::KeySnapshot snapshot;
@@ -71,7 +61,8 @@ public:
 };
 
 struct PollerFixture : testing::Test {
-    MemoryTable table;
+    test::TempStore store;
+    StoreHotKeyTable table;
     platform::fake::FakeKeyState keys;
     RecordingActions actions;
     bool windowShown = false;
@@ -99,6 +90,9 @@ TEST(DecideTick, WhichEntryFires) {
         // clang-format off
         {"missing Shift prevents the match", {{"112_Command_Shift", "xterm"}},
          down({112}), Action::Nothing, "", ""},
+        {"Shift+F1 is not F1", {{"112_Command", "xterm"}}, down({112, 16}), Action::Nothing, "", ""},
+        {"Left Shift is Shift too", {{"160_Command", "xterm"}}, down({160, 16}), Action::Nothing,
+         "", ""},
         {"blank command does nothing", {{"65_Command", "   "}},
          down({65}), Action::Nothing, "A", "65_Command"},
         {"blank text is typed", {{"65_Send", "   "}}, down({65}), Action::Send, "A", "65_Send"},
@@ -110,13 +104,13 @@ TEST(DecideTick, WhichEntryFires) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryTable table;
-        table.values = c.table;
+        test::TempStore store;
+        storeTable(c.table);
+        StoreHotKeyTable table;
         const TickDecision decision = decideTick(
             table.entries(), c.keys, {}, [&](const QString& name) { return table.data(name); });
-        EXPECT_EQ(decision.action, c.action);
-        EXPECT_EQ(decision.keyName, QString::fromUtf8(c.keyName));
-        EXPECT_EQ(decision.lastFired, QString::fromUtf8(c.lastFired));
+        EXPECT_EQ(std::tuple(decision.action, decision.keyName, decision.lastFired),
+                  std::tuple(c.action, QString(c.keyName), QString(c.lastFired)));
     }
 }
 
@@ -138,7 +132,7 @@ TEST(TickMessages, TextsAsAssembled) {
 // Neither an empty table nor a shown hot key window takes a look at the keyboard.
 TEST_F(PollerFixture, NoLookAtTheKeyboardWithoutEntriesOrWhileTheWindowIsShown) {
     press({112});
-    table.values = {{"112_Command", "xterm"}};
+    storeTable({{"112_Command", "xterm"}});
     windowShown = true;
     press({112});
     EXPECT_EQ(keys.snapshots, 0);
@@ -147,9 +141,21 @@ TEST_F(PollerFixture, NoLookAtTheKeyboardWithoutEntriesOrWhileTheWindowIsShown) 
     EXPECT_EQ(actions.opened.size(), 1);
 }
 
+// A held combination fires once; two held ones both fire on every tick, the later one winning.
+TEST_F(PollerFixture, HeldCombinationsFireOnceAloneAndEveryTickTogether) {
+    storeTable({{"112_Command", "a"}, {"113_Command", "b"}});
+    press({112});
+    press({112});
+    press({});
+    press({112});
+    press({112, 113});
+    press({112, 113});
+    EXPECT_EQ(actions.opened, (QList<Launch>{{"a", ""}, {"a", ""}, {"b", ""}, {"b", ""}}));
+}
+
 // Ticks do nothing while an earlier tick's message is open or its text is still being typed.
 TEST_F(PollerFixture, NoTickWhileAnEarlierTickIsBusy) {
-    table.values = {{"65_Command", "a"}, {"65_Send", "b"}, {"66_Send", "one {[x]}"}};
+    storeTable({{"65_Command", "a"}, {"65_Send", "b"}, {"66_Send", "one {[x]}"}});
     int nested = 0;
     actions.whileMessageOpen = [&] {
         if (nested++ == 0)
@@ -174,7 +180,7 @@ TEST_F(PollerFixture, NoTickWhileAnEarlierTickIsBusy) {
 // A command is tried whole, then as a program with its parameters.
 TEST_F(PollerFixture, CommandsBeepsFailuresAndTestMode) {
     const QString firefox = " firefox --new-window https://example.org ";
-    table.values = {{"65_Command", "  BEEP "}, {"66_Command", firefox}, {"68_Send", "{[x]}"}};
+    storeTable({{"65_Command", "  BEEP "}, {"66_Command", firefox}, {"68_Send", "{[x]}"}});
     press({65});
     EXPECT_EQ(actions.alarms, 1);
     EXPECT_TRUE(actions.opened.isEmpty());

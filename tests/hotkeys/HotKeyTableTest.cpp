@@ -2,9 +2,12 @@
 #include "hotkeys/HotKeyStore.h"
 
 #include "settings/Settings.h"
+#include "settings/SettingsTransaction.h"
 #include "support/TempStore.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace pathwick;
 using namespace pathwick::hotkeys;
@@ -13,6 +16,13 @@ namespace {
 
 HotKeyName key(qint16 number, bool command, bool send, Modifiers modifiers = {}) {
     return {number, command, send, modifiers};
+}
+
+QStringList names(HotKeyTable& table) {
+    QStringList out;
+    for (const StoredHotKey& entry : table.entries())
+        out.append(entry.name);
+    return out;
 }
 
 } // namespace
@@ -36,23 +46,51 @@ TEST(HotKeyName, ReadsNumberAndSuffixesBack) {
         EXPECT_EQ(parseHotKeyName(QString::fromUtf8(c.name)), c.parsed) << c.name;
 }
 
-TEST(HotKeyStore, OnlyTextValuesWithAKeyNumberAreListedInStoredOrder) {
+// Only text values with a key number are listed, in stored order. The table is read again
+// after each kind of change: every write shows at the next read, and nothing else makes it
+// read the store again.
+TEST(HotKeyStore, TheTableListsTextEntriesAndItsNextReadSeesEveryWrite) {
     test::TempStore store;
-    StoreHotKeyTable table;
     const QString root = QStringLiteral("HKEY_LOCAL_MACHINE");
     writeHotKeyValue("65_Command", HotKeyType::Command, "  gedit  ");
-    writeHotKeyValue("065_Command", HotKeyType::Command, "xterm");
-    writeHotKeyValue("66_Send_Shift", HotKeyType::Send, "  two  \r\nlines ");
+    writeHotKeyValue("066_Send_Shift", HotKeyType::Send, "  two  \r\nlines ");
     WriteSetting(root, hotKeysKeyPath(), "67_Command", "D", 5);
     WriteSetting(root, hotKeysKeyPath(), "68_Send", "E", "expand");
     WriteSetting(root, hotKeysKeyPath(), "99999_Send", "S", "too big");
-
-    const QList<StoredHotKey> entries = table.entries();
-    ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[1].name, "065_Command");
-    EXPECT_EQ(entries[1].key, key(65, true, false));
-    EXPECT_EQ(entries[2].key, key(66, false, true, {true, false, false}));
+    StoreHotKeyTable table;
+    const QList<StoredHotKey> first = table.entries();
+    ASSERT_EQ(first.size(), 2);
+    EXPECT_EQ(first[1].key, key(66, false, true, {true, false, false}));
     EXPECT_EQ(table.data("65_Command"), "gedit");
-    EXPECT_EQ(table.data("66_Send_Shift"), "  two  \r\nlines ");
-    EXPECT_EQ(table.data("70_Send"), "");
+    EXPECT_EQ(table.data("066_Send_Shift"), "  two  \r\nlines ");
+    EXPECT_EQ(table.entries().constData(), first.constData());
+
+    writeHotKeyValue("1_Command", HotKeyType::Command, "mouse");
+    const QStringList three = {"65_Command", "066_Send_Shift", "1_Command"};
+    EXPECT_EQ(names(table), three);
+    EXPECT_TRUE(table.needsMouseButtons());
+    {
+        SettingsTransaction group;
+        deleteHotKeyValue("1_Command");
+        EXPECT_EQ(names(table).size(), 2);
+        EXPECT_FALSE(table.needsMouseButtons());
+    }
+    EXPECT_EQ(names(table), three);
+    {
+        test::TempStore other;
+        EXPECT_TRUE(names(table).isEmpty());
+    }
+    EXPECT_EQ(names(table), three);
+
+    // Through a connection of its own, as another running copy writes.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(store.path()).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db,
+                           "UPDATE setting_values SET name = '67_Send', folded = '67_send' "
+                           "WHERE name = '066_Send_Shift'",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    EXPECT_EQ(names(table), (QStringList{"65_Command", "67_Send", "1_Command"}));
+    EXPECT_TRUE(table.needsMouseButtons());
 }
