@@ -87,15 +87,13 @@ TEST_F(FolderWindowsTest, EndingTheWindowsFileManagerAsksOnlyFolderWindowsToClos
     EXPECT_TRUE(closeRequests().isEmpty()) << "no client list, nothing to close";
 
     const Window thunar = makeWindow("thunar", "Thunar", "_NET_WM_WINDOW_TYPE_NORMAL");
-    const Window desktop =
-        makeWindow("desktop_window", "Nemo-desktop", "_NET_WM_WINDOW_TYPE_DESKTOP");
     const Window caja = makeWindow("caja", "Caja", "_NET_WM_WINDOW_TYPE_DESKTOP");
     const Window copying = makeWindow("thunar", "Thunar", "_NET_WM_WINDOW_TYPE_DIALOG");
     const Window terminal = makeWindow("xterm", "XTerm");
     makeWindow("dolphin", "dolphin"); // not a client of the window manager
     // A window that closed after the list was written must not upset anything.
     const Window gone = makeWindow("nemo", "Nemo");
-    listClients({terminal, nautilus, desktop, caja, copying, gone, thunar});
+    listClients({terminal, nautilus, caja, copying, gone, thunar});
     XDestroyWindow(display, gone);
     XSync(display, False);
 

@@ -33,18 +33,11 @@ TEST_F(KeyStateTest, EachKeyIsDownWhileHeldAndUpAfterwards) {
         int alsoDown; // 0 for none
     } cases[] = {
         // clang-format off
-        {65, XK_a, 0}, {90, XK_z, 0}, {48, XK_0, 0}, {57, XK_9, 0}, {112, XK_F1, 0},
-        {123, XK_F12, 0}, {27, XK_Escape, 0}, {32, XK_space, 0}, {13, XK_Return, 0},
-        {8, XK_BackSpace, 0}, {9, XK_Tab, 0}, {37, XK_Left, 0}, {46, XK_Delete, 0},
-        {33, XK_Prior, 0}, {44, XK_Print, 0}, {186, XK_semicolon, 0}, {219, XK_bracketleft, 0},
-        {220, XK_backslash, 0}, {91, XK_Super_L, 0}, {93, XK_Menu, 0},
-        {173, XF86XK_AudioMute, 0}, {166, XF86XK_Back, 0},
-        {160, XK_Shift_L, 16}, {161, XK_Shift_R, 16}, {162, XK_Control_L, 17},
-        {163, XK_Control_R, 17}, {164, XK_Alt_L, 18}, {165, XK_Alt_R, 18},
-        {165, XK_ISO_Level3_Shift, 18}, {96, XK_KP_0, 0}, {105, XK_KP_9, 0}, {97, XK_KP_End, 0},
-        {106, XK_KP_Multiply, 0}, {107, XK_KP_Add, 0}, {109, XK_KP_Subtract, 0},
-        {111, XK_KP_Divide, 0}, {110, XK_KP_Decimal, 0}, {13, XK_KP_Enter, 0},
-        {144, XK_Num_Lock, 0},
+        {65, XK_a, 0}, {48, XK_0, 0}, {112, XK_F1, 0}, {13, XK_Return, 0}, {13, XK_KP_Enter, 0},
+        {186, XK_semicolon, 0}, {91, XK_Super_L, 0}, {173, XF86XK_AudioMute, 0},
+        {166, XF86XK_Back, 0}, {160, XK_Shift_L, 16}, {161, XK_Shift_R, 16},
+        {163, XK_Control_R, 17}, {164, XK_Alt_L, 18}, {165, XK_ISO_Level3_Shift, 18},
+        {96, XK_KP_0, 0}, {97, XK_KP_End, 0}, {110, XK_KP_Decimal, 0}, {144, XK_Num_Lock, 0},
         // clang-format on
     };
     std::set<int> watched{16, 17, 18};

@@ -43,8 +43,7 @@ protected:
 
 } // namespace
 
-// Each way of launching reaches its program on this machine, in the order asked for; the
-// hot key test runs a program with arguments through the same launcher.
+// Each way of launching reaches its program on this machine, in the order asked for.
 TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
     const QString folder = scratch.filePath("A folder");
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -52,6 +51,10 @@ TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
     makeScript("bin/lxtask", "printf '%s\\tlxtask\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" >> "
                              "\"$PATHWICK_RECORD_FILE\"\n");
     environment.set("PATH", QFile::encodeName(scratch.filePath("bin")));
+    const QString program =
+        makeScript("my program", "out=program\nfor a in \"$@\"; do out=\"$out[$a]\"; done\n"
+                                 "printf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$out\" >> "
+                                 "\"$PATHWICK_RECORD_FILE\"\n");
 
     const QString autostart = scratch.filePath("config/autostart");
     const struct {
@@ -62,7 +65,9 @@ TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
         {folder, "", folder},
         {"shell:RecycleBinFolder", "", "trash:///"},
         {"C:\\WINDOWS\\System32\\Taskmgr.exe", "", "lxtask"},
-        {"RegEdit.exe", "", autostart}};
+        {"RegEdit.exe", "", autostart},
+        // A hot key's command: its parameters reach the program as written, through no shell.
+        {program, "--flag \"two words\" ;echo $(id)", "program[--flag][two words][;echo][$(id)]"}};
     QStringList expected;
     for (const auto& launch : launches) {
         EXPECT_EQ(launcher.open(launch.target, launch.parameters, ShowMode::Minimised),

@@ -1,31 +1,21 @@
 #pragma once
 
-// gtest before X.h, whose macros (None, ...) break it.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 
-#include <clocale>
 #include <functional>
-
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace pathwick::test {
 
 // Runs the program's event loop (where the keys are sent) until done() or the time-out.
-inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs,
-                      const std::function<void()>& alsoEachRound = {}) {
+inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer waited;
     waited.start();
     while (!done()) {
         if (waited.elapsed() > timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (alsoEachRound)
-            alsoEachRound();
     }
     return true;
 }
@@ -72,62 +62,6 @@ private:
     }
     QProcess process_;
     QByteArray output_;
-};
-
-// A plain Xlib window on the test's own connection, focused, that reads its keys through
-// an input context as any Xlib program does.
-class XlibReceiver {
-public:
-    explicit XlibReceiver(Display* display) : display_(display) {
-        std::setlocale(LC_CTYPE, "C.UTF-8");
-        XSetLocaleModifiers("@im=none");
-        window_ = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 300, 200, 0, 0, 0);
-        XSelectInput(display, window_, KeyPressMask | StructureNotifyMask);
-        XMapRaised(display, window_);
-        im_ = XOpenIM(display, nullptr, nullptr, nullptr);
-        ic_ = XCreateIC(im_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow,
-                        window_, XNFocusWindow, window_, nullptr);
-        XEvent event;
-        do
-            XWindowEvent(display, window_, StructureNotifyMask, &event);
-        while (event.type != MapNotify);
-        XSetInputFocus(display, window_, RevertToParent, CurrentTime);
-        XSync(display, False);
-    }
-    ~XlibReceiver() {
-        XDestroyIC(ic_);
-        XCloseIM(im_);
-        XDestroyWindow(display_, window_);
-        XSync(display_, False);
-    }
-
-    // Reads the keys that have arrived.
-    void pump() {
-        while (XPending(display_)) {
-            XEvent event;
-            XNextEvent(display_, &event);
-            char buffer[64];
-            Status status = 0;
-            if (XFilterEvent(&event, None) || event.type != KeyPress)
-                continue;
-            const int length =
-                Xutf8LookupString(ic_, &event.xkey, buffer, sizeof buffer, nullptr, &status);
-            if (status != XLookupChars && status != XLookupBoth)
-                continue;
-            // A hot key pressed with Ctrl reaches the window as a control character.
-            for (QChar c : QString::fromUtf8(buffer, length))
-                if (c >= u' ' || c == u'\t' || c == u'\r' || c == u'\n')
-                    text += c;
-        }
-    }
-
-    QString text;
-
-private:
-    Display* display_;
-    Window window_ = 0;
-    XIM im_ = nullptr;
-    XIC ic_ = nullptr;
 };
 
 } // namespace pathwick::test
