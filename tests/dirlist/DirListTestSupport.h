@@ -36,11 +36,9 @@ public:
         QDir().mkpath(home());
         QDir().mkpath(root_.filePath("config"));
         QDir().mkpath(root_.filePath("data"));
-        writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DESKTOP_DIR=\"$HOME/Table\"\n"
-                      "XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"\n");
-    }
-    void writeUserDirs(const QByteArray& text) {
-        writeBytes(root_.filePath("config/user-dirs.dirs"), text);
+        writeBytes(root_.filePath("config/user-dirs.dirs"),
+                   "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DESKTOP_DIR=\"$HOME/Table\"\n"
+                   "XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"\n");
     }
 
     QString home() const { return root_.filePath("home"); }

@@ -69,11 +69,6 @@ TEST_F(OpenDirTest, TheTrashFolderIsTheRecycleBinBeforeItExists) {
         EXPECT_TRUE(OpenDir(RealPathFromStr(":RecycleBin:")));
         EXPECT_EQ(fakes.shell->targets(), QStringList{"shell:RecycleBinFolder"});
     }
-    // A folder inside it is an ordinary path.
-    fakes.shell->calls.clear();
-    QDir().mkpath(folders.trash() + "/Sub");
-    EXPECT_TRUE(OpenDir("C:\\$RECYCLE.BIN\\Recycle Bin\\Sub"));
-    EXPECT_EQ(fakes.shell->targets(), QStringList{folders.trash() + "/Sub"});
 }
 
 } // namespace

@@ -13,10 +13,8 @@ TEST(Drives, AnEntryBelongsToTheLongestMountPathOnWholeComponents) {
         {"/media/usb/inner/x", "/media/usb/inner"},
         {"/media/usbstick/x", "/"},
         {"/media/usb/../etc", "/"},
-        {"//media//usb//x", "/media/usb"},
         {"/MEDIA/usb/x", "/"},
         {"shell:NetworkPlacesFolder", ""},
-        {"C:\\Work", ""},
     };
     for (const auto& [expansion, owner] : cases)
         for (const QString& drive : drives)

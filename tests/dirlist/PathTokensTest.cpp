@@ -28,11 +28,5 @@ TEST(PathTokens, EveryTokenInAnyLetterCaseAndSeparatorsJoinedOnce) {
         EXPECT_EQ(RealPathFromStr(entry), expected) << entry.toStdString();
 }
 
-TEST(PathTokens, PublicShareDefaultsToPublicInHome) {
-    TempUserFolders folders;
-    folders.writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
-    EXPECT_EQ(RealPathFromStr(":PublicPictures:"), folders.home() + "/Public/Pictures");
-}
-
 } // namespace
 } // namespace pathwick::test

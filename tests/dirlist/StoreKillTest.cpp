@@ -1,19 +1,16 @@
 #include "DirListTestSupport.h"
 
-#include "dirlist/ListFile.h"
 #include "settings/ProgramSettings.h"
 #include "settings/StoreLocation.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QThread>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace pathwick::test {
 namespace {
-
-// Set only for the child process a kill test starts: "save", or the two files to import.
-constexpr auto ChildJob = "PATHWICK_TEST_KILL_CHILD";
 
 QStringList numbered(const QString& prefix) {
     QStringList items;
@@ -21,72 +18,45 @@ QStringList numbered(const QString& prefix) {
         items.append(prefix + QString::number(i));
     return items;
 }
-const QStringList OldList = numbered("/old/");
-const QStringList NewList = numbered("/new/entry/");
 
-// The child: writes the new and the old list by turns until it is killed (or for a minute)
-// and says "ready" after each whole write.
-TEST(StoreKillChild, WritesTwoListsByTurns) {
-    const QString job = qEnvironmentVariable(ChildJob);
-    if (job.isEmpty())
-        GTEST_SKIP() << "runs only as the child of the kill tests";
-    const QStringList files = job.split(u'|');
-    for (const QDeadlineTimer deadline(60000); !deadline.hasExpired();) {
-        for (int round = 0; round < 2; ++round) {
-            if (job == "save")
-                saveStoredEntries(round == 0 ? NewList : OldList, Moment);
-            else
-                importDirectoryList(files.at(round), false, Moment);
-            printf("ready\n");
-            fflush(stdout);
-        }
-    }
-}
+using StoreKillTest = DirListTest;
 
-class StoreKillTest : public DirListTest {
-protected:
-    // Kills the child at several moments of its writes: each time the store holds the old or
-    // the new list whole, with its stamp.
-    void killWhileWriting(const QString& job) {
-        for (int delay : {0, 20, 60, 140, 300}) {
-            SCOPED_TRACE(delay);
-            closeStore();
-            QProcess child;
-            QProcessEnvironment childEnvironment = QProcessEnvironment::systemEnvironment();
-            childEnvironment.insert(ChildJob, job);
-            child.setProcessEnvironment(childEnvironment);
-            child.start(QCoreApplication::applicationFilePath(),
-                        {"--gtest_filter=StoreKillChild.*"});
-            ASSERT_TRUE(child.waitForStarted(10000));
-            // The test framework's own lines come first.
-            QByteArray output;
-            while (!output.contains("ready\n") && child.waitForReadyRead(60000))
-                output += child.readAllStandardOutput();
-            QThread::msleep(delay);
-            child.kill();
-            child.waitForFinished(10000);
-            ASSERT_TRUE(output.contains("ready\n")) << "the child never finished a write";
-
-            closeStore();
-            const QStringList entries = storedEntries();
-            EXPECT_TRUE(entries == OldList || entries == NewList)
-                << entries.size() << " entries, neither list";
-            EXPECT_FALSE(readText(ProgramKey(), "", "").isEmpty()) << "the stamp is gone";
-        }
-        closeStore();
-    }
-};
-
+// A child saves the new and the old list by turns and is killed at several moments of its
+// writes: each time the store holds the old or the new list whole, with its stamp. (An import
+// rewrites the list through the same call.)
 TEST_F(StoreKillTest, KillDuringASaveLeavesTheOldOrTheNewList) {
-    store(OldList);
-    killWhileWriting("save");
-}
+    const QStringList oldList = numbered("/old/");
+    const QStringList newList = numbered("/new/entry/");
+    store(oldList);
+    for (int delay : {0, 20, 60, 140, 300}) {
+        SCOPED_TRACE(delay);
+        int saved[2];
+        ASSERT_EQ(::pipe(saved), 0);
+        closeStore();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (const QDeadlineTimer deadline(60000); !deadline.hasExpired();) {
+                saveStoredEntries(newList, Moment);
+                saveStoredEntries(oldList, Moment);
+                (void)!::write(saved[1], "!", 1);
+            }
+            ::_exit(0);
+        }
+        ::close(saved[1]);
+        char byte = 0;
+        const bool ready = ::read(saved[0], &byte, 1) == 1;
+        QThread::msleep(delay);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ::close(saved[0]);
+        ASSERT_TRUE(ready) << "the child never finished a save";
 
-TEST_F(StoreKillTest, KillDuringAnImportLeavesTheOldOrTheNewList) {
-    store(OldList);
-    writeBytes(file("new.dirl"), NewList.join("\r\n").toLatin1());
-    writeBytes(file("old.dirl"), OldList.join("\r\n").toLatin1());
-    killWhileWriting(file("new.dirl") + u'|' + file("old.dirl"));
+        closeStore();
+        const QStringList entries = storedEntries();
+        EXPECT_TRUE(entries == oldList || entries == newList)
+            << entries.size() << " entries, neither list";
+        EXPECT_FALSE(readText(ProgramKey(), "", "").isEmpty()) << "the stamp is gone";
+    }
 }
 
 } // namespace
