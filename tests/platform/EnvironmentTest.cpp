@@ -14,7 +14,6 @@ TEST(Environment, NamesMatchWithoutRegardToCaseTheExactSpellingFirst) {
     ScopedEnvironment environment;
     environment.set("PathwickProbe_Value", "found it");
     EXPECT_EQ(environmentValue("pathwickprobe_value"), "found it");
-    EXPECT_EQ(environmentValue("PathwickProbe_Missing"), "");
     EXPECT_EQ(environmentValue(""), "");
     environment.set("PATHWICKPROBE_VALUE", "upper");
     EXPECT_EQ(environmentValue("PathwickProbe_Value"), "found it");

@@ -29,11 +29,8 @@ LaunchPlan planOnFakeMachine(const QString& target, const QString& parameters) {
 }
 
 // The opener's result when it cannot start: no program for the target.
-LaunchPlan opens(const QString& what, const QString& folderToCreate = {}) {
-    return {Action::Start, "opener", {what}, folderToCreate, ShellResult::NoAssociation};
-}
-LaunchPlan asks(const QString& place) {
-    return {Action::StartAndAsk, "opener", {place}, {}, ShellResult::NoAssociation};
+LaunchPlan opens(const QString& what) {
+    return {Action::Start, "opener", {what}, {}, ShellResult::NoAssociation};
 }
 LaunchPlan starts(const QString& program, const QStringList& arguments, int result) {
     return {Action::Start, program, arguments, {}, result};
@@ -55,16 +52,15 @@ std::string describe(const LaunchPlan& plan) {
 
 } // namespace
 
-// Windows rules: blanks separate, quotes group, backslashes count only before a quote; no
-// shell character means anything. (The split fuzz target checks quoting round trips.)
+// Windows rules: blanks separate, quotes group, backslashes count only before a quote. (The
+// split fuzz target checks quoting round trips and that without quotes only blanks count.)
 TEST(CommandLineSplit, SplitsAsWindowsProgramsReadTheirCommandLine) {
     const struct {
         const char* text;
         QStringList arguments;
     } cases[] = {{"a\"b c\"d\te", {"ab cd", "e"}},
                  {"\"unclosed quote", {"unclosed quote"}},
-                 {"\"a \"\"quoted\"\" word\"", {"a \"quoted\" word"}},
-                 {"$HOME;rm *|x `y` $(z) &", {"$HOME;rm", "*|x", "`y`", "$(z)", "&"}}};
+                 {"\"a \"\"quoted\"\" word\"", {"a \"quoted\" word"}}};
     for (const auto& c : cases)
         EXPECT_EQ(splitCommandLine(c.text), c.arguments) << c.text;
 }
@@ -77,8 +73,7 @@ TEST(CommandLineSplit, ProgramAndTheRest) {
         const char* parameters;
     } cases[] = {
         {"  firefox  --new-window  https://x.org ", "firefox", "--new-window  https://x.org "},
-        {"\"/opt/My App/run\" \"a b\" c", "/opt/My App/run", "\"a b\" c"},
-        {"a\"b c\"d;e `f`", "ab cd;e", "`f`"}};
+        {"\"/opt/My App/run\" \"a b\" `c`;d", "/opt/My App/run", "\"a b\" `c`;d"}};
     for (const auto& c : cases) {
         const ProgramAndParameters split = splitProgram(c.text);
         EXPECT_EQ(split.program, QString::fromUtf8(c.program)) << c.text;
@@ -96,7 +91,9 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         // Documents and URLs go to the opener; parameters are not for it. Whether a document
         // opened is the opener's answer. (The launcher's X tests walk folders, the trash, the
         // task manager, the start-up tool and missing programs end to end.)
-        {"/home/ann/notes.txt", "-x", asks("/home/ann/notes.txt")},
+        {"/home/ann/notes.txt",
+         "-x",
+         {Action::StartAndAsk, "opener", {"/home/ann/notes.txt"}, {}, ShellResult::NoAssociation}},
         {"https://example.org/a b", "", opens("https://example.org/a b")},
         {"/opt/tool/run", "\"two words\" -v $HOME;x",
          starts("/opt/tool/run", {"two words", "-v", "$HOME;x"}, ShellResult::AccessDenied)},
@@ -109,10 +106,8 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         {"C:\\WINDOWS\\explorer.exe", "", just(Action::Nothing)},
         {"explorer.exe", "/home/ann", opens("/home/ann")},
         {"\\Notepad.exe", "\"/home/ann/My Letters/a.txt\"", opens("/home/ann/My Letters/a.txt")},
-        {"Notepad.exe", "/home/ann/gone.txt", fails(ShellResult::FileNotFound)},
         // Missing things and Windows paths are not found, nor a command line as the target.
         {"", "", fails(ShellResult::FileNotFound)},
-        {"C:\\Users\\Ann\\Documents", "", fails(ShellResult::FileNotFound)},
         {"gedit /home/ann/notes.txt", "", fails(ShellResult::FileNotFound)}};
     for (const auto& c : cases) {
         EXPECT_EQ(describe(planOnFakeMachine(c.target, c.parameters)), describe(c.plan))

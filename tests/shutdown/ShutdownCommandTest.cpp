@@ -37,13 +37,9 @@ TEST(SystemShutdownArguments, MapsTheWindowsParametersOrRefusesThem) {
 }
 
 // The recorder stands in for the shutdown command as it does for the opener.
-class ShutdownCommandTest : public ::testing::Test {
-protected:
+TEST(ShutdownCommand, RunsTheSystemArgumentsWithoutAShell) {
     test::LaunchRecorder recorder;
     test::ScopedEnvironment environment;
-};
-
-TEST_F(ShutdownCommandTest, RunsTheSystemArgumentsWithoutAShell) {
     environment.set("PATHWICK_SHUTDOWN_COMMAND", QFile::encodeName(recorder.program()));
     ProcessShutdownCommand command; // the program named by the environment
     EXPECT_FALSE(command.run("-x").ok);
@@ -53,7 +49,9 @@ TEST_F(ShutdownCommandTest, RunsTheSystemArgumentsWithoutAShell) {
     EXPECT_EQ(recorder.launches(1), QStringList{"-r -- +2 in $(whoami); `id`"});
 }
 
-TEST_F(ShutdownCommandTest, FailuresCarryTheSystemsWords) {
+TEST(ShutdownCommand, FailuresCarryTheSystemsWords) {
+    test::LaunchRecorder recorder;
+    test::ScopedEnvironment environment;
     environment.set("PATHWICK_RECORDER_FAIL", "Access denied");
     ShutdownOutcome outcome = ProcessShutdownCommand(recorder.program()).run("-a");
     EXPECT_FALSE(outcome.ok);

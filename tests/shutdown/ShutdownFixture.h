@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
@@ -66,21 +65,18 @@ protected:
     std::unique_ptr<ShutdownController> controller;
 
     void SetUp() override {
-        QApplication::setQuitOnLastWindowClosed(false);
         widgets.window = &window;
         widgets.displayInfo = new QPlainTextEdit(&window);
         widgets.displayInfo->setLineWrapMode(QPlainTextEdit::NoWrap); // as the list has it
         window.setCentralWidget(widgets.displayInfo);
         widgets.warningPicture = new QWidget(&window);
         widgets.warningPicture->hide();
-        widgets.menu.menu = window.menuBar()->addMenu("&Shutdown");
-        widgets.menu.options = widgets.menu.menu->addAction("Shutdown &options");
-        widgets.menu.abort = widgets.menu.menu->addAction("Shutdown &abort");
+        widgets.menu.menu = new QMenu(&window);
+        for (QAction** item : {&widgets.menu.options, &widgets.menu.abort, &widgets.menu.timeString,
+                               &widgets.menu.help, &widgets.menu.display})
+            *item = new QAction(&window);
         for (int i = 0; i < 9; ++i)
-            widgets.menu.times.append(widgets.menu.menu->addAction("time"));
-        widgets.menu.timeString = widgets.menu.menu->addAction("Shutdown a&t [Select time]");
-        widgets.menu.help = widgets.menu.menu->addAction("Shutdown &Help");
-        widgets.menu.display = window.menuBar()->addAction("Shutdown timer is off");
+            widgets.menu.times.append(new QAction(&window));
         widgets.refillDisplayInfo = [this] { ++refills; };
         window.show();
         controller = std::make_unique<ShutdownController>(widgets,

@@ -55,16 +55,6 @@ TEST_F(ShutdownWindowTest, AtTimeProposesFiveHoursAheadAndAcceptsFromFiveMinutes
     EXPECT_EQ(timeString, "a&t 9:05pm today");
 }
 
-TEST_F(ShutdownWindowTest, AtTimeCancelledGivesNothing) {
-    write(catalogue::ShutdownAt12HourInput, false);
-    ShutdownAtTimeWindow window(clock);
-    EXPECT_EQ(window.findChild<QComboBox*>("combo_ShutdownHours")->count(), 24);
-    window.findChild<QPushButton*>("com_Cancel")->click();
-    QString timeString;
-    EXPECT_EQ(window.getNewTime(nullptr, nullptr, nullptr, &timeString), 0.0);
-    EXPECT_EQ(timeString, " a&t [Select date/time]");
-}
-
 TEST_F(ShutdownWindowTest, OptionsLoadTheStoreAndKeepTheirRules) {
     write(catalogue::UserShutdownTimeHours, 50);
     auto window = std::make_unique<ShutdownOptionsWindow>(clock);
