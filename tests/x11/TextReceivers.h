@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTimer>
 
 #include <functional>
 
@@ -12,10 +13,14 @@ namespace pathwick::test {
 inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer waited;
     waited.start();
+    // Waits for events instead of polling for them: a spinning loop would take a core from
+    // the receiver and the server on a small machine. The timer bounds each wait.
+    QTimer wake;
+    wake.start(1);
     while (!done()) {
         if (waited.elapsed() > timeoutMs)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
 }
@@ -47,7 +52,12 @@ public:
     }
     // Waits for the receiver to end; its text and the monotonic time it was complete.
     bool finish(QString& text, qint64& doneNs, int timeoutMs = 30000) {
-        if (!pumpUntil([this] { return read().contains("done "); }, timeoutMs))
+        // The line can arrive in pieces: a long text is many kilobytes of hex.
+        const auto complete = [this] {
+            const qsizetype at = read().indexOf("done ");
+            return at >= 0 && output_.indexOf('\n', at) >= 0;
+        };
+        if (!pumpUntil(complete, timeoutMs))
             return false;
         const QList<QByteArray> fields = output_.mid(output_.indexOf("done ")).split(' ');
         doneNs = fields.value(1).toLongLong();
