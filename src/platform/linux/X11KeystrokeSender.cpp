@@ -16,12 +16,6 @@ namespace {
 constexpr int ReleasePollMs = 10;
 constexpr int ReleaseWaitMs = 1000;
 constexpr int RestoreAfterMs = 1000;
-// A receiver rereads the map when it gets to the change in its queue, so a key's binding
-// may change only once the receiver has got past the change before the key's last use:
-// past the characters typed before that change, read at no less than this pace (loaded Qt
-// receivers read about one a millisecond), and past the change itself.
-constexpr int SettleMs = 400;
-constexpr int ReadMsPerCharacter = 4;
 
 std::vector<unsigned int> heldKeys(Display* display, const std::vector<unsigned int>& keycodes) {
     std::array<char, 32> keymap{};
@@ -74,10 +68,11 @@ void changeMapping(Display* display, const std::vector<Binding>& bindings) {
 } // namespace
 
 X11KeystrokeSender::X11KeystrokeSender() {
+    clock_.start();
     restore_.setSingleShot(true);
     restore_.setInterval(RestoreAfterMs);
     connect(&restore_, &QTimer::timeout, this, [this] {
-        if (busy_ || untilRebindable(1) > 0)
+        if (busy_ || allowance_.waitMs(1, clock_.elapsed()) > 0)
             restore_.start();
         else
             restoreBindings();
@@ -88,17 +83,6 @@ X11KeystrokeSender::X11KeystrokeSender() {
 X11KeystrokeSender::~X11KeystrokeSender() {
     if (!bound_.empty())
         restoreBindings();
-}
-
-int X11KeystrokeSender::settleMs(int charactersBefore) {
-    return SettleMs + ReadMsPerCharacter * charactersBefore;
-}
-
-qint64 X11KeystrokeSender::untilRebindable(size_t changesBack) const {
-    if (changes_.size() < changesBack)
-        return 0;
-    const Change& change = changes_[changes_.size() - changesBack];
-    return settleMs(change.typedBefore) - change.at.elapsed();
 }
 
 void X11KeystrokeSender::type(const QString& text, std::function<void(Outcome)> done) {
@@ -154,7 +138,8 @@ void X11KeystrokeSender::typeBatch() {
     if (!batch.bindings.empty()) {
         // A text's first batch may rebind any key; a later one only keys last used two
         // batches back.
-        if (const qint64 wait = untilRebindable(nextBatch_ == 0 ? 1 : 2); wait > 0) {
+        const qint64 wait = allowance_.waitMs(nextBatch_ == 0 ? 1 : 2, clock_.elapsed());
+        if (wait > 0) {
             QTimer::singleShot(int(wait), this, [this] { typeBatch(); });
             return;
         }
@@ -168,7 +153,7 @@ void X11KeystrokeSender::typeBatch() {
         else
             XTestFakeKeyEvent(display, event.keycode, event.press, CurrentTime);
     }
-    typedSinceChange_ += batch.characters;
+    allowance_.typed(batch.characters);
     XFlush(display);
     ++nextBatch_;
     if (nextBatch_ < plan_.batches.size()) {
@@ -200,11 +185,7 @@ void X11KeystrokeSender::bind(const std::vector<Binding>& bindings) {
     }
     for (const Binding& binding : bindings)
         bound_.insert(binding.keycode);
-    changes_.push_back({{}, typedSinceChange_});
-    changes_.back().at.start();
-    if (changes_.size() > 2)
-        changes_.pop_front();
-    typedSinceChange_ = 0;
+    allowance_.changed(clock_.elapsed());
 }
 
 void X11KeystrokeSender::restoreBindings() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/KeystrokeSender.h"
+#include "platform/linux/RebindAllowance.h"
 #include "platform/linux/TypingPlan.h"
 
 #include <QElapsedTimer>
@@ -22,10 +23,6 @@ public:
     ~X11KeystrokeSender() override;
     void type(const QString& text, std::function<void(Outcome)> done) override;
 
-    // How long after a mapping change the next may come, given the characters typed
-    // between the two changes before it.
-    static int settleMs(int charactersBefore);
-
 private:
     struct Job {
         QString text;
@@ -45,16 +42,8 @@ private:
     size_t nextBatch_ = 0;
     bool capsWasLocked_ = false;
     std::set<unsigned int> bound_; // spare keys bound now
-    // Milliseconds until keys bound before the given mapping change, counted back from the
-    // last, may be bound anew.
-    qint64 untilRebindable(size_t changesBack) const;
-
-    struct Change {
-        QElapsedTimer at;
-        int typedBefore = 0; // characters typed since the change before
-    };
-    std::deque<Change> changes_; // the last two
-    int typedSinceChange_ = 0;
+    QElapsedTimer clock_;
+    RebindAllowance allowance_;
     QTimer restore_;
 };
 
