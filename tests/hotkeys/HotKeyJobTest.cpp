@@ -2,7 +2,6 @@
 
 #include "common/MainWindowHost.h"
 #include "hotkeys/HotKeyStore.h"
-#include "hotkeys/WaylandSession.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/ModalDialogs.h"
 #include "support/ScopedEnvironment.h"
@@ -72,17 +71,4 @@ TEST_F(HotKeyJobTest, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
     EXPECT_FALSE(job->poller().isRunning());
     job->loadFinished();
     EXPECT_FALSE(job->poller().isRunning());
-}
-
-TEST_F(HotKeyJobTest, WaylandIsExplainedOnceWhenSwitchedOn) {
-    environment.set("XDG_SESSION_TYPE", "wayland");
-    onOff.setChecked(false);
-    new HotKeyJob(host, menu(), &owner);
-    test::ModalAnswers answers;
-    answers.press(QMessageBox::Ok).press(QMessageBox::Ok);
-    onOff.trigger();
-    onOff.trigger();
-    onOff.trigger();
-    ASSERT_EQ(answers.seen().size(), 1);
-    EXPECT_EQ(answers.seen()[0].text, waylandNotice());
 }

@@ -68,14 +68,27 @@ protected:
     int rebootRestarts = 0;
 };
 
-TEST_F(HotKeyWindowTest, OpensOnTheStoredTypeAndPauseClosesSavingIt) {
+// The window opens on what is stored and saves it when it closes (Pause closes it too).
+TEST_F(HotKeyWindowTest, OpensOnTheStoredSettingsAndClosingSavesThem) {
     writeSmallNumber(keyPathOf(catalogue::HotKeysDefaultType), "HotKeysDefalutType", 5);
+    WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S",
+                 "/somewhere/pathwick #hidden ");
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHourIndex", 6);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHours", 7);
+    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryMinutes", 5);
     environment.set("XDG_SESSION_TYPE", "wayland");
     open();
     EXPECT_TRUE(hotKeyWindowShown());
     EXPECT_EQ(keyBox()->text(), "112");
     EXPECT_TRUE(sendBox()->isVisible());
     EXPECT_TRUE(child<QLabel>("lab_WaylandNotice")->isVisible());
+    EXPECT_TRUE(child("chk_RunAppAtBootup")->isChecked());
+    EXPECT_TRUE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
+    QMenu* boot = child<QMenu>("menu_BootOptions");
+    EXPECT_TRUE(boot->actions().at(0)->isChecked());
+    QTest::mouseClick(child<QLabel>("lab_RunOptions"), Qt::LeftButton);
+    EXPECT_EQ(boot->actions().at(1)->text(), "Re-boot at 7:05am (Every day)");
+    boot->close();
     child("opt_HotkeyType", 0)->click();
     EXPECT_TRUE(commandBox()->isVisible());
     QTest::keyClick(commandBox(), Qt::Key_Pause);
@@ -83,6 +96,15 @@ TEST_F(HotKeyWindowTest, OpensOnTheStoredTypeAndPauseClosesSavingIt) {
     EXPECT_FALSE(hotKeyWindowShown());
     EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Command);
     EXPECT_EQ(rebootRestarts, 1);
+    EXPECT_EQ(readRunAtLoginEntry(), QCoreApplication::applicationFilePath() + " #Hidden");
+    EXPECT_TRUE(QFile::exists(autostartFilePath()));
+
+    open();
+    child("chk_RunAppAtBootup")->click();
+    EXPECT_FALSE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
+    window->close();
+    EXPECT_EQ(readRunAtLoginEntry(), "");
+    EXPECT_FALSE(QFile::exists(autostartFilePath()));
 }
 
 // The key box takes digits only, its rules follow the number, and the red dot shows while
@@ -177,33 +199,6 @@ TEST_F(HotKeyWindowTest, DroppedFilesFillTheBoxesOrAreRefused) {
     drop(sendBox()->viewport(), {text.fileName()});
     EXPECT_EQ(sendBox()->toPlainText(), "Dear Ann,\nBye");
     EXPECT_EQ(answers.seen().size(), 1);
-}
-
-TEST_F(HotKeyWindowTest, RunAtLoginIsReadOnOpenAndWrittenOnClose) {
-    WriteSetting("HKEY_CURRENT_USER", catalogue::RunKey, "Pathwick", "S",
-                 "/somewhere/pathwick #hidden ");
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHourIndex", 6);
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryHours", 7);
-    writeSmallNumber(keyPathOf(catalogue::RebootEveryHourIndex), "RebootEveryMinutes", 5);
-    open();
-    EXPECT_TRUE(child("chk_RunAppAtBootup")->isChecked());
-    QMenu* boot = child<QMenu>("menu_BootOptions");
-    EXPECT_TRUE(boot->actions().at(0)->isChecked());
-    QTest::mouseClick(child<QLabel>("lab_RunOptions"), Qt::LeftButton);
-    EXPECT_EQ(boot->actions().at(1)->text(), "Re-boot at 7:05am (Every day)");
-    boot->close();
-
-    EXPECT_TRUE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
-    window->close();
-    EXPECT_EQ(readRunAtLoginEntry(), QCoreApplication::applicationFilePath() + " #Hidden");
-    EXPECT_TRUE(QFile::exists(autostartFilePath()));
-
-    open();
-    child("chk_RunAppAtBootup")->click();
-    EXPECT_FALSE(child<QMenu>("menu_StartPrograms")->menuAction()->isVisible());
-    window->close();
-    EXPECT_EQ(readRunAtLoginEntry(), "");
-    EXPECT_FALSE(QFile::exists(autostartFilePath()));
 }
 
 } // namespace
