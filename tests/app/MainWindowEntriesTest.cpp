@@ -1,28 +1,19 @@
 #include "MainWindowFixture.h"
 
-#include "common/Version.h"
 #include "shutdown/ShutdownFixture.h"
 
 namespace pathwick::test {
 namespace {
 
-// Help opens the help file; the help path entry is there only while Shift is held and opens
-// its window over the main window.
-TEST_F(MainWindowTest, HelpEntriesOpenTheHelpFileAndTheHelpPathWindow) {
+// The help path entry is there only while Shift is held.
+TEST_F(MainWindowTest, HelpPathEntryOnlyWhileShiftIsHeld) {
     auto window = std::make_unique<MainWindow>("");
     const MainMenu& menu = window->menu();
-    menu.help.helpFile->trigger();
-    EXPECT_EQ(fakes.shell->targets(), QStringList{ProgramFolder() + "/Help.doc"});
     for (const bool shift : {false, true}) {
         fakes.keys->down = {shift ? 16 : 17};
         emit menu.help.menu->aboutToShow();
         EXPECT_EQ(menu.help.helpPath->isSeparator(), !shift);
     }
-    ModalAnswers answers;
-    answers.cancel();
-    menu.help.helpPath->trigger();
-    EXPECT_EQ(answers.only().className, "pathwick::HelpPathWindow");
-    EXPECT_EQ(answers.only().parent, window.get());
 }
 
 // The controller's own tests cover its rules; here the window hands it the command line and its

@@ -2,12 +2,10 @@
 #include "common/Twips.h"
 #include "support/ModalDialogs.h"
 
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace pathwick;
@@ -23,28 +21,20 @@ QList<QPushButton*> shownButtons(const MessageWindow& window) {
     return shown;
 }
 
-class MessageWindowTest : public testing::Test {
-protected:
-    MessageWindowTest() { setMessageWindowOwner(&owner); }
-    ~MessageWindowTest() override { setMessageWindowOwner(nullptr); }
-
-    // Shows the message window and runs act on it once it is up; act must close it.
-    int displayThen(const std::function<void(MessageWindow&)>& act, const QString& buttons,
-                    int defaultButton, int buttonWidth = 1335, const QString& message = "Message") {
-        test::ModalAnswers answers;
-        answers.handle([&](QWidget* modal) { act(*qobject_cast<MessageWindow*>(modal)); });
-        const int result = MessageDisplay(message, "Heading", buttons, defaultButton, buttonWidth);
-        EXPECT_EQ(answers.seen().size(), 1);
-        EXPECT_EQ(ButtonValue(), result);
-        return result;
-    }
-
-    QWidget owner;
-};
+// Shows the message window and runs act on it once it is up; act must close it.
+int displayThen(const std::function<void(MessageWindow&)>& act, const QString& buttons,
+                int defaultButton, int buttonWidth = 1335, const QString& message = "Message") {
+    test::ModalAnswers answers;
+    answers.handle([&](QWidget* modal) { act(*qobject_cast<MessageWindow*>(modal)); });
+    const int result = MessageDisplay(message, "Heading", buttons, defaultButton, buttonWidth);
+    EXPECT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(ButtonValue(), result);
+    return result;
+}
 
 } // namespace
 
-TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
+TEST(MessageWindow, CaptionsKeysAndTheDefaultButton) {
     // What closes the window: a click on a button, a key on a button or the window (-1), or a
     // plain close.
     constexpr int Click = 0, Close = -1;
@@ -92,7 +82,7 @@ TEST_F(MessageWindowTest, CaptionsKeysAndTheDefaultButton) {
 
 // Button widths are clamped to 1000-5000 twips. Lines break at CR LF only and texts are never
 // taken for markup.
-TEST_F(MessageWindowTest, ButtonWidthIsClampedAndTextsArePlain) {
+TEST(MessageWindow, ButtonWidthIsClampedAndTextsArePlain) {
     const QString longLine(120, 'W');
     for (const auto& [asked, used] : {std::pair{300, 1000}, {9000, 5000}}) {
         displayThen(
@@ -110,18 +100,4 @@ TEST_F(MessageWindowTest, ButtonWidthIsClampedAndTextsArePlain) {
             },
             "&A|&B|&C|&D", 0, asked, "<b>x</b>\r\n" + longLine + "\r\nlast");
     }
-}
-
-// The window waits without blocking the program's other timers.
-TEST_F(MessageWindowTest, AutoCloseTimerDismissesAndOtherTimersRun) {
-    int ticks = 0;
-    QTimer other;
-    QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
-    other.start(5);
-    loadedMessageWindow().tim_WindowCloseTimer->start(100);
-    QElapsedTimer clock;
-    clock.start();
-    EXPECT_EQ(MessageDisplay("Closing.", "Pathwick is closing down.", "&Yes|&No", 1, 1335), 1);
-    EXPECT_GE(clock.elapsed(), 50); // closed by the timer, not at once
-    EXPECT_GT(ticks, 2);
 }

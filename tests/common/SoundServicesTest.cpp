@@ -14,6 +14,8 @@ TEST(PlayWAV, PlaysSoundFilesAndFallsBackToTheAlarmOnce) {
     for (const char* name : {"Alarm01.wav", "ring.wav", "RING.DAT", "ring.WAV", ".secret.wav"})
         QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
 
+    const QString wrongExtension = "Can't play this wave file, wrong .wav extent passed to "
+                                   "function.\rPlayWAV(\"tune.mp3\", ...";
     // "@" stands for the folder.
     const struct {
         const char* name;
@@ -32,13 +34,7 @@ TEST(PlayWAV, PlaysSoundFilesAndFallsBackToTheAlarmOnce) {
         // A sound that will not start stays false, whatever the alarm does.
         {"@/ring.wav", true, false, {"@/ring.wav", "@/Alarm01.wav"}, false},
         // A wrong extension is reported, without the alarm.
-        {" tune.mp3 ",
-         true,
-         false,
-         {},
-         true,
-         "Can't play this wave file, wrong .wav extent passed to function.\r"
-         "PlayWAV(\"tune.mp3\", ..."},
+        {" tune.mp3 ", true, false, {}, true, wrongExtension},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,13 +19,10 @@ namespace pathwick::test {
 // What a modal window showed when it was answered.
 struct SeenModal {
     QString className;
-    QWidget* parent = nullptr;
     QString title;
     QString text; // message box text, or the message window's message
     Qt::TextFormat textFormat = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QString heading; // the program's message window
     bool closeActive = false;
     QString directory;
     QString proposedName;
@@ -122,17 +119,14 @@ private:
     static SeenModal describe(QWidget* w) {
         SeenModal seen;
         seen.className = QString::fromLatin1(w->metaObject()->className());
-        seen.parent = w->parentWidget();
         seen.title = w->windowTitle();
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             seen.text = box->text();
             seen.textFormat = box->textFormat();
-            seen.buttons = box->standardButtons();
             if (box->defaultButton() != nullptr)
                 seen.defaultButton = box->standardButton(box->defaultButton());
         }
         if (auto* window = qobject_cast<MessageWindow*>(w)) {
-            seen.heading = window->lab_MsgTitle->text();
             seen.text = window->lab_MainMessage->text();
             seen.closeActive = window->tim_WindowCloseTimer->isActive();
         }
