@@ -76,7 +76,9 @@ TEST_F(HotKeyFileTest, ExportWritesWindows1252OrUtf8AndImportReplacesTheTable) {
     EXPECT_EQ(readHotKeyValue("1_Command"), "");
 }
 
-TEST_F(HotKeyFileTest, HandWrittenWindows1252LinesAndTheAltKeep) {
+// What a hand-written file holds is imported; a file that cannot be a hot key file changes
+// nothing.
+TEST_F(HotKeyFileTest, HandWrittenWindows1252LinesImportAndBadFilesChangeNothing) {
     writeBytes(file("hand.txt"),
                "\r\n  65_Send=Gr\xfc\xdf"
                "e{[\xb9]}caf\xe9  \r\n"
@@ -88,10 +90,7 @@ TEST_F(HotKeyFileTest, HandWrittenWindows1252LinesAndTheAltKeep) {
     EXPECT_EQ(readDefaultHotKeyType(), HotKeyType::Send) << "no line replaces the setting";
     EXPECT_EQ(table().mid(0, 4), QStringList({"65_Send=Grüße\r\ncafé", "70_Command=kept",
                                               "66_Command=", "67_Send=a=b"}));
-}
 
-TEST_F(HotKeyFileTest, FilesThatCannotBeHotKeyFilesLeaveTheTableAsItWas) {
-    storeRecords({{"65_Send", "Hello"}, {"112_Command", "gedit"}});
     const QStringList before = table();
     writeBytes(file("empty.key"), "");
     writeBytes(file("control.key"), "66_Send=a\r\n65_Send=a\x01z\r\n");

@@ -27,32 +27,25 @@ public:
     void setHiddenMenuVisible(bool) override {}
 };
 
-struct HotKeyJobTest : testing::Test {
-    test::TempStore store;
-    platform::fake::FakePlatform fakes;
-    test::ScopedEnvironment environment;
-    Host host;
-    QAction onOff;
-    QObject owner;
-
-    HotKeyJobTest() {
-        onOff.setCheckable(true);
-        onOff.setChecked(true);
-    }
-    HotKeyMenu menu() { return {nullptr, nullptr, &onOff, nullptr}; }
-};
-
 } // namespace
 
 // Test mode is asked of the main window at each tick; under X11 switching on says nothing.
-TEST_F(HotKeyJobTest, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
+TEST(HotKeyJob, TheSwitchRunsThePollerThatAsksTheMainWindowForTestMode) {
+    test::TempStore store;
+    platform::fake::FakePlatform fakes;
+    test::ScopedEnvironment environment;
     environment.set("XDG_SESSION_TYPE", "x11");
     writeHotKeyValue("112_Command", HotKeyType::Command, "gedit");
     fakes.keys->down = {112};
+    Host host;
     host.testMode = true;
+    QAction onOff;
+    onOff.setCheckable(true);
+    onOff.setChecked(true);
+    QObject owner;
     test::ModalAnswers answers;
     answers.press(QMessageBox::Ok);
-    auto* job = new HotKeyJob(host, menu(), &owner);
+    auto* job = new HotKeyJob(host, {nullptr, nullptr, &onOff, nullptr}, &owner);
     EXPECT_FALSE(job->poller().isRunning());
     job->loadFinished();
     QTest::qWait(HotKeyPoller::IntervalMs * 2);

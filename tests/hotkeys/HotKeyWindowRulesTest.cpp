@@ -19,7 +19,6 @@ TEST(KeyNumberRules, WhichControlsTheKeyNumberAndTextAllow) {
     } cases[] = {{"112", "  ", true, false, true, true},
                  {"1", "x", true, true, true, false},
                  {"16", "x", false, false, true, true},
-                 {"255", "x", true, true, false, true},
                  {"300", "x", true, true, false, true},
                  {"301", "x", false, false, false, true},
                  {"0", "x", false, false, true, false},

@@ -14,22 +14,19 @@ using namespace pathwick::hotkeys;
 namespace {
 
 // A fixed moment, an environment of a few names and the zone values of one zone.
-struct Sources {
-    QDateTime now = QDateTime(QDate(2026, 7, 5), QTime(21, 5, 9));
-    QMap<QString, QString> environment{{"UserName", "ann{[pcname]}"}, {"ComputerName", "DESK"}};
-    QStringList zone{"-60", "0", "-60", "0", "GMT Standard Time"};
-    TokenSources get() {
-        return {[this] { return now; },
-                [this](const QString& name) { return environment.value(name); },
-                [this](int index) { return zone.value(index < 0 || index > 4 ? 0 : index); }};
-    }
-};
+TokenSources fixedSources() {
+    const QMap<QString, QString> environment{{"UserName", "ann{[pcname]}"},
+                                             {"ComputerName", "DESK"}};
+    const QStringList zone{"-60", "0", "-60", "0", "GMT Standard Time"};
+    return {[] { return QDateTime(QDate(2026, 7, 5), QTime(21, 5, 9)); },
+            [environment](const QString& name) { return environment.value(name); },
+            [zone](int index) { return zone.value(index < 0 || index > 4 ? 0 : index); }};
+}
 
 } // namespace
 
 TEST(TextTokens, EveryTokenInItsOrder) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    Sources sources;
     const struct {
         const char* text;
         const char* expanded;
@@ -42,7 +39,7 @@ TEST(TextTokens, EveryTokenInItsOrder) {
         {"{[{[day]}]}", "{[5]}"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ReplaceTextTokens(QString::fromUtf8(c.text), sources.get()),
+        EXPECT_EQ(ReplaceTextTokens(QString::fromUtf8(c.text), fixedSources()),
                   QString::fromUtf8(c.expanded))
             << c.text;
     QLocale::setDefault(QLocale::system());

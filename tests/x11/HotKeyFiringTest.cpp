@@ -19,26 +19,14 @@ using namespace pathwick;
 using namespace pathwick::hotkeys;
 using namespace pathwick::test;
 
-namespace {
+using HotKeyFiringTest = X11TestDisplay;
 
 // The real poller, store, key state and keystroke sender; keys come from the test's own X
 // connection, a separate client.
-class HotKeyFiringTest : public X11TestDisplay {
-protected:
-    void TearDown() override {
-        if (display)
-            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-        X11TestDisplay::TearDown();
-    }
-
+TEST_F(HotKeyFiringTest, SendTypesIntoAQtWindowWhileTheHotKeyIsHeld) {
     // A message would mean the text was not typed; it is answered so the test cannot hang.
     ModalAnswers noMessage;
     TempStore store;
-};
-
-} // namespace
-
-TEST_F(HotKeyFiringTest, SendTypesIntoAQtWindowWhileTheHotKeyIsHeld) {
     const QString sent =
         QString::fromUtf8("Dear Ann,\r\n\tthe price is 5 € (not 6); é ß 🙂 日本\r\nBye\nX");
     writeHotKeyValue("65_Send_Shift_Ctrl", HotKeyType::Send, sent);
@@ -56,6 +44,7 @@ TEST_F(HotKeyFiringTest, SendTypesIntoAQtWindowWhileTheHotKeyIsHeld) {
     QString received;
     qint64 doneNs = 0;
     EXPECT_TRUE(receiver.finish(received, doneNs));
+    XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
     EXPECT_EQ(received, asReceived(sent));
     // The sender takes its spare keys back a second later, before another test types.
     pumpUntil([] { return false; }, 1500);
