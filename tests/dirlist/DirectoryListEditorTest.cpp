@@ -94,6 +94,17 @@ TEST_F(DirectoryListEditorTest, OpeningOffersTheCommandLinePathAndSaveStoresTheL
     button("com_ResetValues")->click();
     EXPECT_EQ(items(), QStringList({"/a", "/b"}));
 
+    // Shift+Ctrl and the right button open the hidden menu, which inverts the stored flag.
+    QMenu* menu = w.findChild<QMenu*>("menu_HiddenInOptions");
+    QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_FALSE(menu->isVisible());
+    QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    w.findChild<QAction*>("menu_Hidden_ShowHiddenMenu")->trigger();
+    EXPECT_TRUE(readBool(ProgramKey(), "ShowHiddenMenu", false));
+    EXPECT_TRUE(host.hiddenMenu);
+
     combo()->addItem("/c");
     button("com_SaveValues")->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
@@ -186,19 +197,6 @@ TEST_F(DirectoryListEditorTest, EscapeOnTheDropDownClosesItOnlyAndPauseClosesUns
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(storedEntries(), QStringList({"/a"}));
     EXPECT_FALSE(host.doIt);
-}
-
-TEST_F(DirectoryListEditorTest, HiddenMenuOnShiftCtrlRightClickInvertsTheStoredFlag) {
-    DirectoryListEditor& w = open({"/a"});
-    QMenu* menu = w.findChild<QMenu*>("menu_HiddenInOptions");
-    QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier);
-    EXPECT_FALSE(menu->isVisible());
-    QTest::mouseClick(&w, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
-    ASSERT_TRUE(menu->isVisible());
-    menu->hide();
-    w.findChild<QAction*>("menu_Hidden_ShowHiddenMenu")->trigger();
-    EXPECT_TRUE(readBool(ProgramKey(), "ShowHiddenMenu", false));
-    EXPECT_TRUE(host.hiddenMenu);
 }
 
 } // namespace

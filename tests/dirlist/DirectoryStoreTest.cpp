@@ -19,26 +19,22 @@ QStringList stringValueNames() {
     return names;
 }
 
+// Only string values with a non-blank name are entries; a save replaces them and keeps the
+// other values.
 TEST_F(DirectoryStoreTest, SaveKeepsOrderTrimsAndDropsBlankItemsAndDuplicates) {
+    const QString key = ProgramKey();
+    WriteSetting(MachineRoot, key, "/as/number", "D", 7);
+    WriteSetting(MachineRoot, key + "\\Settings", "/in/subkey", "S", "other key");
     store({"C:\\A", "  ", "", "  :Documents:\\Letters  ", "C:\\B", "C:\\A", "c:\\b"});
     EXPECT_EQ(storedEntries(), QStringList({"C:\\A", ":Documents:\\Letters", "C:\\B"}));
     EXPECT_EQ(stringValueNames(), QStringList({"", "C:\\A", ":Documents:\\Letters", "C:\\B"}));
-    EXPECT_EQ(readText(ProgramKey(), "C:\\A", ""), "5/12/2026, 2:18:17am - TESTPC (Linux)");
-    EXPECT_EQ(readText(ProgramKey(), "", ""), SavedWithStamp("Settings at 5/12/2026, 2:18:17am"));
+    EXPECT_EQ(readText(key, "C:\\A", ""), "5/12/2026, 2:18:17am - TESTPC (Linux)");
+    EXPECT_EQ(readText(key, "", ""), SavedWithStamp("Settings at 5/12/2026, 2:18:17am"));
+    EXPECT_EQ(readNumber(key, "/as/number", 0), 7);
 
     store({"/z", "C:\\B", "/a"});
-    EXPECT_EQ(storedEntries(), QStringList({"/z", "C:\\B", "/a"}));
-}
-
-TEST_F(DirectoryStoreTest, OnlyStringValuesWithANonBlankNameAreEntries) {
-    const QString key = ProgramKey();
-    WriteSetting(MachineRoot, key, "ThisIsNotAPath", "S", "hand made");
-    WriteSetting(MachineRoot, key, "/as/number", "D", 7);
     WriteSetting(MachineRoot, key, "   ", "S", "blank name");
-    WriteSetting(MachineRoot, key + "\\Settings", "/in/subkey", "S", "other key");
-    EXPECT_EQ(storedEntries(), QStringList{"ThisIsNotAPath"});
-    store({"/new"});
-    EXPECT_EQ(readNumber(key, "/as/number", 0), 7);
+    EXPECT_EQ(storedEntries(), QStringList({"/z", "C:\\B", "/a"}));
 }
 
 TEST(PathForList, TrimsAndDropsOneTrailingSeparator) {

@@ -18,11 +18,9 @@ TEST(PathEditLineBreaks, EnterAndPastedBreaksGoAndTheCaretStaysAfterWhatWasBefor
         {"ab\n", 99, "ab", 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
         const auto fix = removeLineBreaks(c.text, c.caret);
-        ASSERT_TRUE(fix);
-        EXPECT_EQ(fix->text, c.fixed);
-        EXPECT_EQ(fix->caret, c.fixedCaret);
+        ASSERT_TRUE(fix) << c.text.toStdString();
+        EXPECT_EQ(std::pair(fix->text, fix->caret), std::pair(c.fixed, c.fixedCaret));
     }
     EXPECT_FALSE(removeLineBreaks("C:\\Work", 3));
 }
