@@ -44,10 +44,10 @@ public:
     }
 };
 
+// The system has no shutdown pending.
 class FakeProbe : public PendingShutdownProbe {
 public:
-    bool answer = false;
-    bool pending() override { return answer; }
+    bool pending() override { return false; }
 };
 
 // A window with the shutdown menu the main window has, driven by a controller over fakes.
@@ -58,7 +58,6 @@ protected:
     std::shared_ptr<FakeClock> clock =
         std::make_shared<FakeClock>(QDateTime(QDate(2026, 12, 5), QTime(15, 0)));
     std::shared_ptr<FakeShutdownCommand> command = std::make_shared<FakeShutdownCommand>();
-    std::shared_ptr<FakeProbe> probe = std::make_shared<FakeProbe>();
     QMainWindow window;
     ShutdownWidgets widgets;
     int refills = 0;
@@ -79,8 +78,8 @@ protected:
             widgets.menu.times.append(new QAction(&window));
         widgets.refillDisplayInfo = [this] { ++refills; };
         window.show();
-        controller = std::make_unique<ShutdownController>(widgets,
-                                                          ShutdownServices{command, probe, clock});
+        controller = std::make_unique<ShutdownController>(
+            widgets, ShutdownServices{command, std::make_shared<FakeProbe>(), clock});
     }
 
     // One simulated minute of the countdown.
