@@ -27,8 +27,8 @@ TEST(DirectoryClassification, RealFilesFoldersAndOthers) {
     QFile::link(path("Site"), path("link"));
     QFile::link(path("gone"), path("broken"));
     const std::pair<QString, int> words[] = {
-        {path("Site"), 16},      {path(".cache"), 18}, {path("notes.txt"), 32},
-        {path("pipe"), 4},       {path("link"), 16},   {path("broken"), -1},
+        {path("Site"), 16}, {path(".cache"), 18}, {path("notes.txt"), 32},
+        {path("pipe"), 4},  {path("link"), 16},   {path("broken"), -1},
         {"   ", -2},
     };
     for (const auto& [file, word] : words)

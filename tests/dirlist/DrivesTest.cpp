@@ -9,12 +9,9 @@ TEST(Drives, AnEntryBelongsToTheLongestMountPathOnWholeComponents) {
     const QStringList drives = {"/", "/home", "/media/usb", "/media/usb/inner"};
     const std::pair<QString, QString> cases[] = {
         // expansion, the one drive it belongs to ("" for none)
-        {"/media/usb", "/media/usb"},
-        {"/media/usb/inner/x", "/media/usb/inner"},
-        {"/media/usbstick/x", "/"},
-        {"/media/usb/../etc", "/"},
-        {"/MEDIA/usb/x", "/"},
-        {"shell:NetworkPlacesFolder", ""},
+        {"/media/usb", "/media/usb"}, {"/media/usb/inner/x", "/media/usb/inner"},
+        {"/media/usbstick/x", "/"},   {"/media/usb/../etc", "/"},
+        {"/MEDIA/usb/x", "/"},        {"shell:NetworkPlacesFolder", ""},
     };
     for (const auto& [expansion, owner] : cases)
         for (const QString& drive : drives)

@@ -24,10 +24,6 @@ QStringList names() {
     return listed;
 }
 
-SettingValue text(const QString& name, const QString& data) {
-    return {name, "S", data};
-}
-
 } // namespace
 
 // The fault: a write that failed inside a group was returned without marking it, so the commit
@@ -35,7 +31,7 @@ SettingValue text(const QString& name, const QString& data) {
 TEST(SettingsRewrite, AFailingWriteInTheMiddleLeavesTheOldSetWhole) {
     test::TempStore store;
     ASSERT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
-                              {text("", "old"), text("/1", ""), text("/2", "")}),
+                              {{"", "S", "old"}, {"/1", "S", ""}, {"/2", "S", ""}}),
               0);
     const QStringList before = names();
     // The store refuses any write of a value named "boom", as a full disk would.
@@ -49,9 +45,10 @@ TEST(SettingsRewrite, AFailingWriteInTheMiddleLeavesTheOldSetWhole) {
               SQLITE_OK);
     sqlite3_close(db);
 
-    EXPECT_NE(RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
-                              {text("", "new"), text("/a", ""), text("boom", ""), text("/z", "")}),
-              0);
+    EXPECT_NE(
+        RewriteSettings("HKLM", Key, RewriteRemoves::Texts,
+                        {{"", "S", "new"}, {"/a", "S", ""}, {"boom", "S", ""}, {"/z", "S", ""}}),
+        0);
     EXPECT_EQ(names(), before);
     EXPECT_EQ(get("", "S"), (Read{0, "old"}));
     {
@@ -81,14 +78,14 @@ TEST(SettingsRewrite, NamesAndValuesAreStoredExactlyOrRefused) {
     // A save replaces every text value, also one whose name the listing shows trimmed.
     ASSERT_EQ(put(" padded ", "S", ""), 0);
     ASSERT_EQ(put("Flag", "B", -1), 0);
-    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {text("/a", "y")}), 0);
+    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {{"/a", "S", "y"}}), 0);
     EXPECT_EQ(names(), QStringList({"Flag=B", "/a=S"}));
 
     const QString lone = QString("/a") + QChar(0xD800) + "b";
     EXPECT_EQ(put(lone, "S", "x"), 99);
     EXPECT_EQ(put("/ok", "S", lone), 99);
     EXPECT_EQ(put("/ok", "S", QString(QChar(0xDC00))), 99);
-    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {text(lone, "")}), 99);
+    EXPECT_EQ(RewriteSettings("HKLM", Key, RewriteRemoves::Texts, {{lone, "S", ""}}), 99);
     EXPECT_EQ(DeleteSetting("HKLM", Key, lone), 99);
     EXPECT_EQ(names(), QStringList({"Flag=B", "/a=S"}));
     const QString pair = QString("/") + QChar(0xD83D) + QChar(0xDE00);

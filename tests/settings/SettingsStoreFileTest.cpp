@@ -173,7 +173,8 @@ TEST(StoreConcurrency, CopiesStartingTogetherShareOneStore) {
             EXPECT_EQ(movedAside(store.folder()).size(), damaged ? 1 : 0);
             for (int copy = 0; copy < 3; ++copy)
                 EXPECT_EQ(get(QString::number(copy), "D", -1), (Read{0, copy}));
-            ASSERT_FALSE(HasFailure()) << (damaged ? "damaged" : "new") << " store, round " << round;
+            ASSERT_FALSE(HasFailure())
+                << (damaged ? "damaged" : "new") << " store, round " << round;
         }
     }
 }
@@ -187,9 +188,8 @@ TEST(StoreAccess, ReadOnlyStoreReadsButRefusesWritesAndSaysSoOnce) {
         closeStore();
         const QByteArray folder = QFile::encodeName(store.folder());
         ASSERT_EQ(::chmod(folder.constData(), readOnlyFolder ? 0555 : 0777), 0);
-        ASSERT_EQ(::chmod(QFile::encodeName(store.path()).constData(),
-                          readOnlyFolder ? 0666 : 0444),
-                  0);
+        ASSERT_EQ(
+            ::chmod(QFile::encodeName(store.path()).constData(), readOnlyFolder ? 0666 : 0444), 0);
         const QByteArray before = contents(store.path());
 
         // Root writes through any mode: the child checks as an ordinary user, and ends with
