@@ -12,21 +12,18 @@
 namespace pathwick::test {
 namespace {
 
-QStringList numbered(const QString& prefix) {
-    QStringList items;
-    for (int i = 0; i < 10000; ++i)
-        items.append(prefix + QString::number(i));
-    return items;
-}
-
 using StoreKillTest = DirListTest;
 
 // A child saves the new and the old list by turns and is killed at several moments of its
 // writes: each time the store holds the old or the new list whole, with its stamp. (An import
 // rewrites the list through the same call.)
 TEST_F(StoreKillTest, KillDuringASaveLeavesTheOldOrTheNewList) {
-    const QStringList oldList = numbered("/old/");
-    const QStringList newList = numbered("/new/entry/");
+    QStringList oldList;
+    QStringList newList;
+    for (int i = 0; i < 10000; ++i) {
+        oldList.append("/old/" + QString::number(i));
+        newList.append("/new/entry/" + QString::number(i));
+    }
     store(oldList);
     for (int delay : {0, 20, 60, 140, 300}) {
         SCOPED_TRACE(delay);
