@@ -2,6 +2,7 @@
 #include "platform/ShellLauncher.h"
 #include "platform/linux/CommandLineSplit.h"
 
+#include <QDir>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -12,8 +13,9 @@ namespace {
 
 // A made-up machine: a few folders, files, programs and a PATH.
 LaunchPlan planOnFakeMachine(const QString& target, const QString& parameters) {
-    static const QSet<QString> folders{"/home/ann"};
-    static const QSet<QString> files{"/home/ann/notes.txt", "/home/ann/My Letters/a.txt"};
+    static const QSet<QString> folders{"/home/ann", "-rf"};
+    static const QSet<QString> files{"/home/ann/notes.txt", "/home/ann/My Letters/a.txt",
+                                     "--help"};
     static const QSet<QString> programFiles{"/opt/tool/run"};
     static const QSet<QString> onPath{"gedit"};
     LaunchEnvironment e;
@@ -106,6 +108,10 @@ TEST(LaunchPlan, EveryKindOfTargetAndNamedProgram) {
         {"C:\\WINDOWS\\explorer.exe", "", just(Action::Nothing)},
         {"explorer.exe", "/home/ann", opens("/home/ann")},
         {"\\Notepad.exe", "\"/home/ann/My Letters/a.txt\"", opens("/home/ann/My Letters/a.txt")},
+        // Relative names in the working folder reach the opener as absolute paths, never as
+        // its options.
+        {"-rf", "", opens(QDir::current().absoluteFilePath("-rf"))},
+        {"explorer", "--help", opens(QDir::current().absoluteFilePath("--help"))},
         // Missing things and Windows paths are not found, nor a command line as the target.
         {"", "", fails(ShellResult::FileNotFound)},
         {"gedit /home/ann/notes.txt", "", fails(ShellResult::FileNotFound)}};

@@ -27,10 +27,16 @@ LaunchPlan ask(const LaunchEnvironment& environment, const QString& place) {
     return {Action::StartAndAsk, environment.opener, {place}, {}, ShellResult::NoAssociation};
 }
 
+// The opener gets folders and files as absolute paths: a relative name such as "-rf" or
+// "--help" would read as one of its options.
+QString absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
 LaunchPlan openPath(const LaunchEnvironment& environment, const QString& path) {
     if (path.isEmpty() || !(environment.isDirectory(path) || environment.isFile(path)))
         return fail(ShellResult::FileNotFound);
-    return open(environment, path);
+    return open(environment, absolute(path));
 }
 
 LaunchPlan openAutostartFolder(const LaunchEnvironment& environment) {
@@ -171,14 +177,14 @@ LaunchPlan planLaunch(const QString& target, const QString& parameters,
     if (isUrl(target))
         return open(environment, target);
     if (environment.isDirectory(target))
-        return open(environment, target);
+        return open(environment, absolute(target));
     if (environment.isFile(target)) {
         // A document without a program for its type must not count as opened: the help
         // command goes on to its next file then.
         if (!environment.isProgramFile(target))
-            return ask(environment, target);
+            return ask(environment, absolute(target));
         return {Action::Start,
-                QFileInfo(target).absoluteFilePath(),
+                absolute(target),
                 splitCommandLine(parameters),
                 {},
                 ShellResult::AccessDenied};
