@@ -7,12 +7,10 @@
 namespace pathwick::test {
 namespace {
 
-using HiddenToolsCommandTest = MainWindowTest;
-
 // Each tool starts on Yes only. The companion is tried twice and its absence reported, the
 // report's first button opening the program folder; a desktop may have no system monitor, and
 // that is said instead of nothing.
-TEST_F(HiddenToolsCommandTest, ToolsStartOnYesOnlyAndTheirFailuresAreReported) {
+TEST_F(MainWindowTest, ToolsStartOnYesOnlyAndTheirFailuresAreReported) {
     const auto lampwatch = [] { menu_LoadLampwatch_Click("/opt/pathwick"); };
     const auto monitor = [] { menuHidden_TaskManager_Click(nullptr); };
     const struct {

@@ -41,8 +41,7 @@ protected:
 
     // Runs the editor from the settings menu; `edit` acts while it is shown (the store may be
     // changed there) and the editor then closes, saying it saved when `saves`.
-    static void runEditor(
-        MainWindow& window, bool saves, const std::function<void()>& edit = [] {}) {
+    static void runEditor(MainWindow& window, bool saves, const std::function<void()>& edit) {
         ModalAnswers answers;
         answers.handle([&](QWidget* editor) {
             edit();

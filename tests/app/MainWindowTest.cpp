@@ -117,6 +117,7 @@ TEST_F(MainWindowTest, CommandLineRequestRunsOnceWhenTheWindowFirstShows) {
     {
         ModalAnswers answers;
         answers.handle([&](QWidget* editor) {
+            EXPECT_TRUE(editor->inherits("pathwick::DirectoryListEditor"));
             command = window->GetCommand();
             centre = editor->frameGeometry().center();
             write(catalogue::ShowHiddenMenu, true);
@@ -126,7 +127,7 @@ TEST_F(MainWindowTest, CommandLineRequestRunsOnceWhenTheWindowFirstShows) {
         });
         window->show();
         QCoreApplication::processEvents();
-        EXPECT_EQ(answers.only().className, "pathwick::DirectoryListEditor");
+        EXPECT_EQ(answers.seen().size(), 1);
     }
     EXPECT_EQ(command, "\"/srv/data\"");
     EXPECT_EQ(window->GetCommand(), "");

@@ -18,7 +18,6 @@ namespace pathwick::test {
 
 // What a modal window showed when it was answered.
 struct SeenModal {
-    QString className;
     QString title;
     QString text; // message box text, or the message window's message
     Qt::TextFormat textFormat = Qt::AutoText;
@@ -118,7 +117,6 @@ private:
 
     static SeenModal describe(QWidget* w) {
         SeenModal seen;
-        seen.className = QString::fromLatin1(w->metaObject()->className());
         seen.title = w->windowTitle();
         if (auto* box = qobject_cast<QMessageBox*>(w)) {
             seen.text = box->text();
