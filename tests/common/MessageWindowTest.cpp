@@ -83,7 +83,7 @@ TEST(MessageWindow, CaptionsKeysAndTheDefaultButton) {
 // Button widths are clamped to 1000-5000 twips. Lines break at CR LF only and texts are never
 // taken for markup.
 TEST(MessageWindow, ButtonWidthIsClampedAndTextsArePlain) {
-    const QString longLine(120, 'W');
+    const QString longLine = QString("wide ").repeated(30).trimmed();
     for (const auto& [asked, used] : {std::pair{300, 1000}, {9000, 5000}}) {
         displayThen(
             [&, used = used](MessageWindow& window) {
