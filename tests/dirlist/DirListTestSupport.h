@@ -33,9 +33,7 @@ public:
         environment_.set("HOME", home().toLocal8Bit());
         environment_.set("XDG_CONFIG_HOME", root_.filePath("config").toLocal8Bit());
         environment_.set("XDG_DATA_HOME", root_.filePath("data").toLocal8Bit());
-        QDir().mkpath(home());
         QDir().mkpath(root_.filePath("config"));
-        QDir().mkpath(root_.filePath("data"));
         writeBytes(root_.filePath("config/user-dirs.dirs"),
                    "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\nXDG_DESKTOP_DIR=\"$HOME/Table\"\n"
                    "XDG_PUBLICSHARE_DIR=\"$HOME/Shared\"\n");

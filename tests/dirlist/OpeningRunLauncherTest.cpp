@@ -47,8 +47,6 @@ TEST(OpeningRunThroughTheLauncher, EveryKindOfEntryReachesTheOpenerInStoreOrder)
 
     const OpeningRunResult run = runOpeningRun("");
     QDir::setCurrent(working);
-    EXPECT_EQ(run.tried, 8);
-    EXPECT_EQ(run.opened, expectedTargets.size());
     EXPECT_EQ(run.text, "Failed to open 2 out of 8 directories.\r\n"
                         "Click on Menu - Settings to edit list of directories.\r\n\r\n" +
                             expectedLines);
