@@ -44,10 +44,10 @@ protected:
 
 } // namespace
 
-// Each text goes to a new receiver while the keys bound for the one before are still bound;
-// the mixed one has every printable ASCII character, the line breaks and 300 characters no
-// key types. Afterwards the spare keys are free again and the group is the same. German
-// characters come from the AltGr level.
+// Each text goes to a new receiver while the keys bound for the one before are still bound
+// (the mixed one twice, so the second finds its own characters bound); it has every
+// printable ASCII character, the line breaks and 300 characters no key types. Afterwards the spare
+// keys are free again and the group is the same. German characters come from the AltGr level.
 TEST_F(KeystrokeSenderTest, TypesExactlyAndRestoresTheLayout) {
     const auto layout = [this] {
         int first = 0, last = 0, perKeycode = 0;
@@ -65,7 +65,7 @@ TEST_F(KeystrokeSenderTest, TypesExactlyAndRestoresTheLayout) {
         mixed += QChar(u' ' + i % 95) + QString::fromUtf8(i % 25 ? "" : "\t\r\n🙂\n\r") +
                  QChar(0x4e00 + i);
     for (const QString& text : {QString("~ !Az\tTAB\r\nCRLF\rCR\nLF\r\n\r\n"),
-                                QString::fromUtf8("é € ß 🙂 日本 é"), mixed})
+                                QString::fromUtf8("é € ß 🙂 日本 é"), mixed, mixed})
         EXPECT_EQ(typeIntoQt(text), asReceived(text));
     EXPECT_TRUE(pumpUntil([&] { return layout() == before; }, 20000));
 
