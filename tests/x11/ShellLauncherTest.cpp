@@ -24,11 +24,14 @@ protected:
         environment.set("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath("config")));
     }
 
-    QString makeScript(const QString& name, const QByteArray& body) {
+    // A program that records its name and arguments.
+    QString makeProgram(const QString& name) {
         const QString path = scratch.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + body);
+        file.write("#!/bin/sh\nout=${0##*/}\nfor a in \"$@\"; do out=\"$out[$a]\"; done\n"
+                   "printf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$out\" >> "
+                   "\"$PATHWICK_RECORD_FILE\"\n");
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
@@ -47,13 +50,9 @@ TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
     const QString folder = scratch.filePath("A folder");
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(QDir().mkpath(scratch.filePath("bin")));
-    makeScript("bin/lxtask", "printf '%s\\tlxtask\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" >> "
-                             "\"$PATHWICK_RECORD_FILE\"\n");
+    makeProgram("bin/lxtask");
     environment.set("PATH", QFile::encodeName(scratch.filePath("bin")));
-    const QString program =
-        makeScript("my program", "out=program\nfor a in \"$@\"; do out=\"$out[$a]\"; done\n"
-                                 "printf '%s\\t%s\\n' \"$PATHWICK_LAUNCH_SEQUENCE\" \"$out\" >> "
-                                 "\"$PATHWICK_RECORD_FILE\"\n");
+    const QString program = makeProgram("my program");
 
     const QString autostart = scratch.filePath("config/autostart");
     const struct {
@@ -66,7 +65,8 @@ TEST_F(ShellLauncherTest, LaunchesKeepTheirOrder) {
         {"C:\\WINDOWS\\System32\\Taskmgr.exe", "", "lxtask"},
         {"RegEdit.exe", "", autostart},
         // A hot key's command: its parameters reach the program as written, through no shell.
-        {program, "--flag \"two words\" ;echo $(id)", "program[--flag][two words][;echo][$(id)]"}};
+        {program, "--flag \"two words\" ;echo $(id)",
+         "my program[--flag][two words][;echo][$(id)]"}};
     QStringList expected;
     for (const auto& launch : launches) {
         EXPECT_EQ(launcher.open(launch.target, launch.parameters, ShowMode::Minimised),
