@@ -54,6 +54,8 @@ TEST_F(ListFileTest, HandWrittenAndWindowsFilesImport) {
                                      "D:\\Caf\xE9\\\x80uro\r\n:Documents:\\Letters\r\n");
     ASSERT_FALSE(importDirectoryList(file("windows.dirl"), false, Moment).isError());
     EXPECT_EQ(storedEntries(), QStringList({"D:\\Caf\u00e9\\\u20acuro", ":Documents:\\Letters"}));
+    EXPECT_EQ(readText(ProgramKey(), "", ""),
+              SavedWithStamp("Imported from " + file("windows.dirl") + " (5/12/2026, 2:18:17am)"));
 }
 
 // (The list file command test imports a file with a control character.)
