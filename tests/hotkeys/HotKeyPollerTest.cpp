@@ -7,11 +7,9 @@
 #include "support/TempStore.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 using namespace pathwick;
 using namespace pathwick::hotkeys;
-using Action = TickDecision::Action;
 
 namespace {
 
@@ -19,13 +17,6 @@ namespace {
 void storeTable(const QList<std::pair<QString, QString>>& values) {
     for (const auto& [name, data] : values)
         WriteSetting("HKEY_LOCAL_MACHINE", hotKeysKeyPath(), name, "S", data);
-}
-
-platform::KeySnapshot down(std::initializer_list<int> keys) {
-    platform::KeySnapshot snapshot;
-    for (int key : keys)
-        snapshot.setDown(key);
-    return snapshot;
 }
 
 // Logs what fired, one line each; a message can run code while it is "open", as a modal box
@@ -68,47 +59,42 @@ struct PollerFixture : testing::Test {
     HotKeyPoller poller{
         table, keys, actions, {[this] { return windowShown; }, [this] { return testMode; }}};
 
-    void press(std::initializer_list<int> held) {
-        keys.down = QSet<int>(held);
+    void press(const QSet<int>& held) {
+        keys.down = held;
         poller.tick();
     }
 };
 
 } // namespace
 
-TEST(DecideTick, WhichEntryFires) {
+// Which entry fires, and what it does.
+TEST_F(PollerFixture, WhichEntryFires) {
     const struct {
         const char* name;
         QList<std::pair<QString, QString>> table;
-        platform::KeySnapshot keys;
-        Action action;
-        const char* keyName;
-        const char* lastFired;
+        QSet<int> keys;
+        QStringList log;
     } cases[] = {
         // clang-format off
-        {"missing Shift prevents the match", {{"112_Command_Shift", "xterm"}},
-         down({112}), Action::Nothing, "", ""},
-        {"Shift+F1 is not F1", {{"112_Command", "xterm"}}, down({112, 16}), Action::Nothing, "", ""},
-        {"Left Shift is Shift too", {{"160_Command", "xterm"}}, down({160, 16}), Action::Nothing,
-         "", ""},
-        {"blank command does nothing", {{"65_Command", "   "}},
-         down({65}), Action::Nothing, "A", "65_Command"},
-        {"blank text is typed", {{"65_Send", "   "}}, down({65}), Action::Send, "A", "65_Send"},
-        {"command and send for one key", {{"65_Command", "xterm"}, {"65_Send", "hi"}},
-         down({65}), Action::Conflict, "A", "65_Send"},
-        {"065 and 65 are one key", {{"065_Command", "a"}, {"65_Command", "b"}},
-         down({65}), Action::Run, "A", "65_Command"},
+        {"missing Shift prevents the match", {{"112_Command_Shift", "xterm"}}, {112}, {}},
+        {"Shift+F1 is not F1", {{"112_Command", "xterm"}}, {112, 16}, {}},
+        {"Left Shift is Shift too", {{"160_Command", "xterm"}}, {160, 16}, {}},
+        {"blank command does nothing", {{"65_Command", "   "}}, {65}, {}},
+        {"blank text is typed", {{"65_Send", "   "}}, {65}, {"type    "}},
+        {"command and send for one key", {{"65_Command", "xterm"}, {"65_Send", "hi"}}, {65},
+         {"message " + conflictMessage("A", "xterm", "hi").text}},
+        {"065 and 65 are one key, the later one wins", {{"065_Command", "a"}, {"65_Command", "b"}},
+         {65}, {"open b|"}},
         // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        test::TempStore store;
+        test::TempStore rowStore;
         storeTable(c.table);
-        StoreHotKeyTable table;
-        const TickDecision decision = decideTick(
-            table.entries(), c.keys, {}, [&](const QString& name) { return table.data(name); });
-        EXPECT_EQ(std::tuple(decision.action, decision.keyName, decision.lastFired),
-                  std::tuple(c.action, QString(c.keyName), QString(c.lastFired)));
+        poller.clearLastFired();
+        actions.log.clear();
+        press(c.keys);
+        EXPECT_EQ(actions.log, c.log);
     }
 }
 
