@@ -67,6 +67,7 @@ TEST(TypingPlan, WhatNoKeyCanType) {
         {QString(QChar(0xDE42)) + QChar(0xD83D), layout(), 2, 0}, // halves the wrong way round
         {QString::fromUtf8("é"), layout(false), 1, 0},            // no spare key
         {QString::fromUtf8("éß"), layout(true, false), 0, 6},     // plain level only
+        {QString(40000, u'a'), layout(), 0, 80000},                // typed whole
     };
     for (const auto& c : cases) {
         const TypingPlan plan = planTyping(c.text, c.layout);
