@@ -58,7 +58,7 @@ const QList<MainMenuEntry>& mainMenuTable() {
         {"menu_ExportHotKeys", "menu_ImportExportData", Item, "Expory Hot Keys (&Save keys)", "",
          false, false, true, entryIn<&MainMenu::hotKeys, &HotKeyMenu::exportKeys>},
         {"menu_HotKeysOnOff", "menu_Menu", Item, "&Global hot keys is / is not running", "", true,
-         true, false, entryIn<&MainMenu::hotKeys, &HotKeyMenu::onOff>},
+         true, true, entryIn<&MainMenu::hotKeys, &HotKeyMenu::onOff>},
         {"menu_HotKeys", "menu_Menu", Item, "Global hot &key settings", "Ctrl+K", false, false,
          true, entryIn<&MainMenu::hotKeys, &HotKeyMenu::settings>},
         {"menu_LoadLampwatch", "menu_Menu", Item, "&Run Lampwatch", "Ctrl+R", false, false, true,

@@ -20,7 +20,7 @@ struct MainMenuEntry {
     const char* shortcut; // portable key sequence text, "" for none
     bool checkable;
     bool checked;
-    bool enabled; // entries whose work is not built yet stay disabled
+    bool enabled; // false only for lines that show a state and do nothing
     // Stores the built entry in its typed handle (a sub-menu's entry carries the sub-menu).
     void (*place)(MainMenu& menu, QAction* entry);
 };

@@ -21,3 +21,15 @@ TEST(MainMenu, NoShortcutIsShared) {
         owners.insert(action->shortcut(), action->objectName());
     }
 }
+
+// The countdown's display line is the one entry a user cannot choose; every other one, the
+// hot key switch included, works from the start.
+TEST(MainMenu, OnlyTheCountdownLineIsDisabled) {
+    QMenuBar bar;
+    const MainMenu menu = buildMainMenu(&bar);
+    QStringList disabled;
+    for (QAction* action : menu.all)
+        if (!action->isEnabled())
+            disabled << action->objectName();
+    EXPECT_EQ(disabled, QStringList{"menu_ShutdownDISPLAY"});
+}
