@@ -81,14 +81,10 @@ TEST(HotKeyStore, TheTableListsTextEntriesAndItsNextReadSeesEveryWrite) {
     EXPECT_EQ(names(table), three);
 
     // Through a connection of its own, as another running copy writes.
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(store.path()).constData(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db,
+    EXPECT_EQ(test::runSql(store.path(),
                            "UPDATE setting_values SET name = '67_Send', folded = '67_send' "
-                           "WHERE name = '066_Send_Shift'",
-                           nullptr, nullptr, nullptr),
+                           "WHERE name = '066_Send_Shift'"),
               SQLITE_OK);
-    sqlite3_close(db);
     EXPECT_EQ(names(table), (QStringList{"65_Command", "67_Send", "1_Command"}));
     EXPECT_TRUE(table.needsMouseButtons());
 }

@@ -36,14 +36,10 @@ TEST(SettingsRewrite, AFailingWriteInTheMiddleLeavesTheOldSetWhole) {
     const QStringList before = names();
     // The store refuses any write of a value named "boom", as a full disk would.
     closeStore();
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(store.path()).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db,
+    ASSERT_EQ(test::runSql(store.path(),
                            "CREATE TRIGGER boom BEFORE INSERT ON setting_values "
-                           "WHEN NEW.name = 'boom' BEGIN SELECT RAISE(ABORT, 'injected'); END",
-                           nullptr, nullptr, nullptr),
+                           "WHEN NEW.name = 'boom' BEGIN SELECT RAISE(ABORT, 'injected'); END"),
               SQLITE_OK);
-    sqlite3_close(db);
 
     EXPECT_NE(
         RewriteSettings("HKLM", Key, RewriteRemoves::Texts,

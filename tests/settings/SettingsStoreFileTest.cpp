@@ -80,10 +80,7 @@ void spoil(const QString& path, const QByteArray& how) {
         fill(path, bytes);
         return;
     }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, how.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    ASSERT_EQ(test::runSql(path, how.constData()), SQLITE_OK);
 }
 
 } // namespace

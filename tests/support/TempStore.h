@@ -3,8 +3,11 @@
 #include "settings/StoreLocation.h"
 #include "support/ScopedEnvironment.h"
 
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 namespace pathwick::test {
 
@@ -27,5 +30,16 @@ private:
     QTemporaryDir folder_;
     ScopedEnvironment environment_;
 };
+
+// Runs SQL on a store file through a connection of its own, as another running copy would;
+// SQLITE_OK when it ran.
+inline int runSql(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    int result = sqlite3_open(QFile::encodeName(path).constData(), &db);
+    if (result == SQLITE_OK)
+        result = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return result;
+}
 
 } // namespace pathwick::test
