@@ -101,6 +101,12 @@ void ShutdownController::connectMenu() {
 // ---- Start-up ------------------------------------------------------------------------------
 
 void ShutdownController::loadStarting() {
+    // A load run again (the list editor saved) leaves a shutdown of ours in force: dropping
+    // it would stop the countdown while the menu bar still counted the minutes.
+    if (widgets_.warningPicture->isVisible()) {
+        SetShutdownMenus(false, false);
+        return;
+    }
     ShutdownTimeText = NoShutdownTime;
     countdown_->stop();
     widgets_.warningPicture->hide();

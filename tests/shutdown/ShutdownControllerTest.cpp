@@ -17,6 +17,9 @@ TEST_F(ShutdownTest, OneHourCountsDownWarnsAndLaunches) {
     EXPECT_EQ(widgets.menu.display->text(), "60 minutes untli 4:00pm");
     EXPECT_EQ(widgets.warningPicture->toolTip(),
               "Computer shutdown\r\nat 4:00pm\r\nUnsave data will be lost.");
+    controller->loadStarting(); // the load run again after the list editor saved
+    EXPECT_TRUE(controller->countdownRunning());
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 
     tickMinutes(59);
     EXPECT_TRUE(window.isMaximized());
