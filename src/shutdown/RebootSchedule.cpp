@@ -68,7 +68,7 @@ QStringList rebootLengthCaptions() {
 QStringList rebootHourEntries() {
     QStringList entries{QStringLiteral("12")};
     for (int hour = 1; hour <= 11; ++hour)
-        entries.append(QString::number(hour).rightJustified(3, ' '));
+        entries.append((hour < 10 ? QStringLiteral("  ") : QString()) + QString::number(hour));
     return entries;
 }
 

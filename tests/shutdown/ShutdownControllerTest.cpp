@@ -1,6 +1,7 @@
 #include "ShutdownFixture.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -113,7 +114,11 @@ TEST_F(ShutdownTest, RebootSchedule) {
     // writes only the choice.
     test::ModalAnswers answers;
     answers.handle([](QWidget* modal) {
-        modal->findChildren<QRadioButton*>("opt_RebootLength").first()->setChecked(true);
+        const auto lengths = modal->findChildren<QRadioButton*>("opt_RebootLength");
+        lengths.last()->setChecked(true);
+        modal->findChild<QComboBox*>("combo_Hours")->setCurrentIndex(10);
+        EXPECT_TRUE(modal->findChild<QLabel*>("lab_Warning_02")->text().endsWith("at; 10:00am"));
+        lengths.first()->setChecked(true);
         modal->findChild<QComboBox*>("combo_Hours")->setCurrentIndex(7);
         // Clicked from the event loop: the abort's notice opens inside the click.
         QTimer::singleShot(0, modal->findChild<QPushButton*>("com_OK"), &QPushButton::click);
