@@ -535,11 +535,13 @@ void HotKeyWindow::menuStartupInReg_Click() {
 bool HotKeyWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == txt_KeyNumber && type == QEvent::KeyPress) {
+        // Characters other than digits are dropped, and so is a line end; editing and moving
+        // keys (Delete, Tab, Ctrl+A) still work, as their text is a control character.
         auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->text();
+        const bool character = !typed.isEmpty() && typed.at(0).isPrint();
         const bool digit = typed.size() == 1 && typed.at(0) >= u'0' && typed.at(0) <= u'9';
-        if (!typed.isEmpty() && !digit && key->key() != Qt::Key_Backspace &&
-            key->key() != Qt::Key_Escape)
+        if ((character && !digit) || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             return true;
     }
     if (watched == txt_KeyNumber && type == QEvent::MouseButtonPress) {

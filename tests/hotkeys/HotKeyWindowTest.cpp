@@ -115,6 +115,14 @@ TEST_F(HotKeyWindowTest, KeyBoxAndRedDotFollowTheNumber) {
     typeKey("1a7-");
     EXPECT_EQ(keyBox()->text(), "17");
     EXPECT_FALSE(child("chk_ShiftKey")->isEnabled());
+    // Editing keys still work; Delete comes with the text 0x7f from the X server.
+    keyBox()->setFocus();
+    keyBox()->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(keyBox(), &del);
+    EXPECT_EQ(keyBox()->text(), "7");
+    QTest::keyClick(keyBox(), Qt::Key_Tab);
+    EXPECT_NE(window->focusWidget(), keyBox());
     typeKey("112");
     child("chk_CtrlKey")->click();
     const QObject* dot = child<QObject>("Shape1");
