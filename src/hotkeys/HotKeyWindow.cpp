@@ -162,7 +162,8 @@ void HotKeyWindow::buildControls() {
     // Pasted text is held to digits as well as typed text.
     txt_KeyNumber->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    txt_KeyNumber->setMaximumWidth(txt_KeyNumber->fontMetrics().horizontalAdvance(u'0') * 8);
+    // Fixed, so a long description beside it never squeezes the number out of sight.
+    txt_KeyNumber->setFixedWidth(txt_KeyNumber->fontMetrics().horizontalAdvance(u'0') * 8);
     lab_KeyCode->setBuddy(txt_KeyNumber);
     for (Qt::ArrowType arrow : {Qt::UpArrow, Qt::DownArrow}) {
         auto* button = new QToolButton(fra_HotkeyFrame);

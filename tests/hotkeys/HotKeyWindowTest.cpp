@@ -123,6 +123,10 @@ TEST_F(HotKeyWindowTest, KeyBoxAndRedDotFollowTheNumber) {
     EXPECT_EQ(keyBox()->text(), "7");
     QTest::keyClick(keyBox(), Qt::Key_Tab);
     EXPECT_NE(window->focusWidget(), keyBox());
+    // A long description beside it leaves the whole number in sight.
+    typeKey("11301");
+    QCoreApplication::processEvents();
+    EXPECT_GE(keyBox()->width(), keyBox()->fontMetrics().horizontalAdvance(keyBox()->text()));
     typeKey("112");
     child("chk_CtrlKey")->click();
     const QObject* dot = child<QObject>("Shape1");
