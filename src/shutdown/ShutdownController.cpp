@@ -128,8 +128,10 @@ void ShutdownController::loadFinished() {
     StartRebootTimer();
 }
 
+// The system is asked too, not our warning sign alone: a shutdown handed to the system before
+// the program was started again must keep its abort once the window is active.
 void ShutdownController::activated() {
-    SetShutdownMenus(!widgets_.warningPicture->isVisible(), false);
+    SetShutdownMenus(!ShutdownIsRunning(), false);
 }
 
 bool ShutdownController::mayClose(QWidget* window) {

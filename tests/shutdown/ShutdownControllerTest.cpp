@@ -56,6 +56,14 @@ TEST_F(ShutdownTest, SystemControlledHandsTheDelayToTheSystemAndTheAbort) {
     EXPECT_TRUE(answers.only().text.contains("Not permitted"));
     EXPECT_TRUE(widgets.warningPicture->isVisible());
     EXPECT_TRUE(widgets.menu.abort->isEnabled());
+
+    // Started again to abort it, the program finds the system's shutdown, and the window
+    // becoming active keeps the abort.
+    widgets.warningPicture->hide();
+    probe->answer = true;
+    controller->loadStarting();
+    controller->activated();
+    EXPECT_TRUE(widgets.menu.abort->isEnabled());
 }
 
 // The request's own tests cover malformed requests; here one the system refuses.

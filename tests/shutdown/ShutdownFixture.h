@@ -44,10 +44,11 @@ public:
     }
 };
 
-// The system has no shutdown pending.
+// Whether the system has a shutdown pending, as the test sets it; none by default.
 class FakeProbe : public PendingShutdownProbe {
 public:
-    bool pending() override { return false; }
+    bool answer = false;
+    bool pending() override { return answer; }
 };
 
 // A window with the shutdown menu the main window has, driven by a controller over fakes.
@@ -58,6 +59,7 @@ protected:
     std::shared_ptr<FakeClock> clock =
         std::make_shared<FakeClock>(QDateTime(QDate(2026, 12, 5), QTime(15, 0)));
     std::shared_ptr<FakeShutdownCommand> command = std::make_shared<FakeShutdownCommand>();
+    std::shared_ptr<FakeProbe> probe = std::make_shared<FakeProbe>();
     QMainWindow window;
     ShutdownWidgets widgets;
     int refills = 0;
@@ -79,7 +81,7 @@ protected:
         widgets.refillDisplayInfo = [this] { ++refills; };
         window.show();
         controller = std::make_unique<ShutdownController>(
-            widgets, ShutdownServices{command, std::make_shared<FakeProbe>(), clock});
+            widgets, ShutdownServices{command, probe, clock});
     }
 
     // One simulated minute of the countdown.
