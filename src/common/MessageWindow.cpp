@@ -148,7 +148,6 @@ int MessageWindow::display(const QString& message, const QString& heading, const
         button->move(button->x(), buttonTop);
 
     const int height = first->y() + first->height() + lab_MsgTitle->y();
-    setFixedSize(width, height);
 
     const QStringList captions = messageButtonCaptions(buttons);
     for (int n = 0; n < captions.size(); ++n) {
@@ -160,6 +159,13 @@ int MessageWindow::display(const QString& message, const QString& heading, const
         button->setEnabled(true);
         setBold(button, n == defaultButton);
     }
+    // A short text must not cut off the buttons: the row of buttons is the least width.
+    int buttonsWidth = 0;
+    for (const QPushButton* button : std::as_const(com_Button)) {
+        if (button->isVisibleTo(this))
+            buttonsWidth = qMax(buttonsWidth, button->x() + button->width() + first->x());
+    }
+    setFixedSize(qMax(width, buttonsWidth), height);
 
     if (defaultButton >= 0 && defaultButton < com_Button.size()) {
         QPushButton* focus = com_Button[defaultButton];

@@ -63,6 +63,7 @@ TEST(MessageWindow, CaptionsKeysAndTheDefaultButton) {
             for (int i = 0; i < shown.size(); ++i) {
                 captions.append(shown[i]->text());
                 EXPECT_TRUE(!*c.buttons || shown[i]->font().bold() == (i == c.defaultButton)) << i;
+                EXPECT_LE(shown[i]->geometry().right(), window.width()) << i; // none cut off
             }
             EXPECT_EQ(captions, c.captions);
             // The default button has the focus, so Enter answers with it.
