@@ -299,8 +299,12 @@ void MainWindow::showEditor() {
 
 void MainWindow::editDirectoryList() {
     showEditor();
-    if (doIt_)
-        load();
+    if (!doIt_)
+        return;
+    // The load reads the two switches back from the store, which has them from the last close
+    // only: written first, a switch made since (the editor's test mode among them) stands.
+    writeSwitches();
+    load();
 }
 
 // ---- File menu ---------------------------------------------------------------------------

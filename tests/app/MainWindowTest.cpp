@@ -44,13 +44,17 @@ TEST_F(MainWindowTest, LoadFollowsTheStoreAndCallsTheJobsAroundIt) {
     runEditor(*window, false, [] { saveList({"/x", "/y"}); });
     EXPECT_TRUE(log.isEmpty());
     const QString longEntry = "/" + QString(40, 'x').repeated(8);
+    window->menu().hotKeys.onOff->trigger(); // switched off since the start
     runEditor(*window, true, [&] {
         write(catalogue::ShowHiddenMenu, true);
         saveList({"/a", longEntry});
+        window->TestMode_valueSet(true); // the editor's test mode entry
     });
     EXPECT_EQ(displayText(*window), "Directory list.\n\t/a\n\t" + longEntry + "\n");
     EXPECT_EQ(log, (QStringList{"starting", "finished"}));
     EXPECT_TRUE(window->hiddenMenuVisible());
+    EXPECT_FALSE(window->menu().hotKeys.onOff->isChecked()); // the load keeps both switches
+    EXPECT_TRUE(window->TestModeValue_valueGet());
     // A wrapped entry would go on at the left edge, where it reads as another entry; a long one
     // stays on its line and the box scrolls sideways to it.
     window->show();
