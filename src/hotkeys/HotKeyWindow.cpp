@@ -427,7 +427,8 @@ void HotKeyWindow::opt_HotkeyType_Click(int index) {
     sendBox_->setEnabled(send);
     loadShownBox();
     updateControls();
-    adjustSize();
+    // The hidden box leaves the layout's sizes only once its events are handled.
+    QTimer::singleShot(0, this, [this] { adjustSize(); });
 }
 
 void HotKeyWindow::com_EditHotkey_Click() {

@@ -89,8 +89,10 @@ TEST_F(HotKeyWindowTest, OpensOnTheStoredSettingsAndClosingSavesThem) {
     QTest::mouseClick(child<QLabel>("lab_RunOptions"), Qt::LeftButton);
     EXPECT_EQ(boot->actions().at(1)->text(), "Re-boot at 7:05am (Every day)");
     boot->close();
+    const int sendHeight = window->height();
     child("opt_HotkeyType", 0)->click();
     EXPECT_TRUE(commandBox()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->height() < sendHeight; }, 1000));
     QTest::keyClick(commandBox(), Qt::Key_Pause);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(hotKeyWindowShown());
