@@ -183,7 +183,9 @@ bool ShutdownController::StartShutdown(int hours, int minutes) {
 }
 
 void ShutdownController::menu_ShutdownAbort_Click() {
-    if (read(catalogue::ThisAppControlsShutdown)) {
+    // Our countdown stops here; a shutdown the system counts, also one found pending at the
+    // start and let be, only the system can cancel.
+    if (read(catalogue::ThisAppControlsShutdown) && countdown_->isRunning()) {
         countdown_->stop();
         widgets_.menu.display->setText(Aborted);
         showMessage(widgets_.window, QMessageBox::Information, AbortedTitle, AbortedText);

@@ -78,6 +78,21 @@ TEST_F(ShutdownTest, ARefusedShutdownIsShownAndNothingCountsDown) {
     EXPECT_FALSE(widgets.menu.abort->isEnabled());
 }
 
+// A system shutdown let be at the start question is aborted by the system, not said to be.
+TEST_F(ShutdownTest, AbortCancelsASystemShutdownLetBeAtStart) {
+    probe->answer = true;
+    test::ModalAnswers answers;
+    answers.click(1); // "&Ignore"
+    controller->loadStarting();
+    controller->activated();
+    ASSERT_TRUE(widgets.menu.abort->isEnabled());
+    probe->answer = false;
+    widgets.menu.abort->trigger();
+    EXPECT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(command->calls, QStringList{"-a"});
+    EXPECT_FALSE(widgets.menu.abort->isEnabled());
+}
+
 TEST_F(ShutdownTest, AbortRestoresTheMenus) {
     controller->StartShutdown(2, 0);
     tickMinutes(119);
