@@ -19,6 +19,10 @@ using namespace window_texts;
 using catalogue::RunAtBootEntry;
 
 const QString TextType = QStringLiteral("S");
+// Marks the autostart file as ours: the desktop's start-up tools name the user's own entry
+// pathwick.desktop as well (after the menu entry they copy), and clearing the box must not
+// remove that one.
+const QString OwnFileMark = QStringLiteral("X-Pathwick-RunAtLogin=true");
 
 // One Exec argument in double quotes: ", `, $ and backslash escaped for the argument, then
 // every backslash doubled again and % doubled for the string value that holds the line.
@@ -32,6 +36,10 @@ QString quotedExecArgument(const QString& argument) {
     quoted.replace(u'\\', QStringLiteral("\\\\"));
     quoted.replace(u'%', QStringLiteral("%%"));
     return u'"' + quoted + u'"';
+}
+
+bool isOwnAutostartFile(const QString& text) {
+    return text.split(u'\n').contains(OwnFileMark);
 }
 
 QString executablePath() {
@@ -61,8 +69,9 @@ QString autostartDesktopEntry(const QString& executablePath, bool hidden) {
                           "Name=%1\n"
                           "Exec=%2\n"
                           "Icon=pathwick\n"
-                          "Terminal=false\n")
-        .arg(QLatin1String(ProductName), exec);
+                          "Terminal=false\n"
+                          "%3\n")
+        .arg(QLatin1String(ProductName), exec, OwnFileMark);
 }
 
 QString userAutostartFolder() {
@@ -84,7 +93,9 @@ QString readRunAtLoginEntry() {
 void saveRunAtLogin(bool runAtLogin, bool hidden) {
     if (!runAtLogin) {
         DeleteSetting(RunAtBootEntry.root, RunAtBootEntry.keyPath, RunAtBootEntry.name);
-        QFile::remove(autostartFilePath());
+        QFile file(autostartFilePath());
+        if (file.open(QIODevice::ReadOnly) && isOwnAutostartFile(QString::fromUtf8(file.readAll())))
+            file.remove();
         return;
     }
     const QString program = executablePath();

@@ -25,8 +25,8 @@ QString autostartFilePath();
 
 // The stored entry ("" when there is none).
 QString readRunAtLoginEntry();
-// Writes the entry and the autostart file, or deletes both. Failures are silent: the window
-// that calls it is closing.
+// Writes the entry and the autostart file, or deletes both (the file only when it is the one
+// this program writes). Failures are silent: the window that calls it is closing.
 void saveRunAtLogin(bool runAtLogin, bool hidden);
 
 } // namespace pathwick::hotkeys

@@ -107,6 +107,15 @@ TEST_F(HotKeyWindowTest, OpensOnTheStoredSettingsAndClosingSavesThem) {
     window->close();
     EXPECT_EQ(readRunAtLoginEntry(), "");
     EXPECT_FALSE(QFile::exists(autostartFilePath()));
+
+    // The user's own entry of that name, as the desktop's start-up tools make it, stays.
+    QFile own(autostartFilePath());
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("[Desktop Entry]\nType=Application\nName=Pathwick\nExec=pathwick %f\n");
+    own.close();
+    open();
+    window->close();
+    EXPECT_TRUE(QFile::exists(autostartFilePath()));
 }
 
 // The key box takes digits only, its rules follow the number, and the red dot shows while
