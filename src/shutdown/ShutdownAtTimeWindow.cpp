@@ -111,6 +111,11 @@ void ShutdownAtTimeWindow::UpdateTimeInfo() {
 }
 
 void ShutdownAtTimeWindow::com_OK_Click() {
+    // The delay counts from this click, not from the last change of a list, so the shutdown
+    // comes at the moment chosen; one that has come too close meanwhile is refused here.
+    UpdateTimeInfo();
+    if (!com_OK->isEnabled())
+        return;
     DaysChosen = combo_ShutdownDate->currentIndex();
     HoursChosen = combo_ShutdownHours->currentIndex();
     MinutesChosen = combo_ShutdownMinutes->currentIndex();

@@ -46,13 +46,14 @@ TEST_F(ShutdownWindowTest, AtTimeProposesFiveHoursAheadAndAcceptsFromFiveMinutes
         EXPECT_EQ(info->palette().color(QPalette::WindowText), c.colour) << c.minute;
         EXPECT_TRUE(info->text().endsWith(c.infoEnd)) << info->text().toStdString();
     }
-    minutes->setCurrentIndex(5);
+    minutes->setCurrentIndex(15);
+    clock.advanceSeconds(120); // the window stood open: the delay counts from the click
     ok->click();
     int hour = 0;
     QString timeString;
-    EXPECT_EQ(window.getNewTime(nullptr, &hour, nullptr, &timeString), 5.0);
+    EXPECT_EQ(window.getNewTime(nullptr, &hour, nullptr, &timeString), 13.0);
     EXPECT_EQ(hour, 21);
-    EXPECT_EQ(timeString, "a&t 9:05pm today");
+    EXPECT_EQ(timeString, "a&t 9:15pm today");
 }
 
 TEST_F(ShutdownWindowTest, OptionsLoadTheStoreAndKeepTheirRules) {
