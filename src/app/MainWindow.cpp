@@ -64,6 +64,16 @@ const QColor CloseAllLabels(128, 0, 0);
 const QColor CloseAllYes(255, 176, 176);
 const QColor CloseAllNo(191, 255, 191);
 
+// A drive's menu caption: its first character is the access key, and a "&" of the mount path
+// is doubled, so the menu shows it instead of taking it for an access key.
+QString driveCaption(const QString& drive) {
+    return '&' + QString(drive).replace('&', QStringLiteral("&&"));
+}
+
+QString driveOfCaption(const QString& caption) {
+    return caption.mid(1).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -215,10 +225,10 @@ void MainWindow::buildDriveMenu() {
             addDriveItem();
         ++k;
         QAction* item = items.at(k);
-        item->setText('&' + drive);
+        item->setText(driveCaption(drive));
         item->setVisible(true);
         item->setEnabled(true);
-        item->setChecked(item->text() == '&' + currentDrive_);
+        item->setChecked(drive == currentDrive_);
     }
     for (int i = k + 1; i < items.size(); ++i) {
         items.at(i)->setVisible(false);
@@ -231,7 +241,7 @@ void MainWindow::chooseDrive(int index) {
     const QList<QAction*>& items = menu_.driveDisplayList;
     for (int i = 0; i < items.size(); ++i)
         items.at(i)->setChecked(i == index);
-    showDriveList(index == 0 ? QString() : items.at(index)->text().mid(1));
+    showDriveList(index == 0 ? QString() : driveOfCaption(items.at(index)->text()));
 }
 
 void MainWindow::showDriveList(const QString& drive) {
@@ -249,9 +259,9 @@ QString MainWindow::checkedDrive() const {
     QString drive;
     for (QAction* item : items) {
         if (item->isChecked())
-            drive = item->text().mid(1);
+            drive = driveOfCaption(item->text());
     }
-    if (drive == items.first()->text().mid(1))
+    if (drive == driveOfCaption(items.first()->text()))
         return QString();
     return drive;
 }

@@ -78,6 +78,14 @@ TEST_F(MainWindowTest, DriveMenuChoosesTheListedDriveAndReusesItsItems) {
         items << QString(item->isChecked() ? "*" : "") + (item->isVisible() ? "" : "-") +
                      item->text();
     EXPECT_EQ(items, (QStringList{"&All", "&/", "*&/media/usb", "-&/mnt/empty"}));
+
+    // A "&" in a mount path is shown, not taken for an access key, and chooses its drive.
+    setDrives({"/media/R&D"});
+    emit window->menu().displayDrive->aboutToShow();
+    QAction* rnd = window->menu().displayDrive->actions().at(1);
+    EXPECT_EQ(rnd->text(), "&/media/R&&D");
+    rnd->trigger();
+    EXPECT_EQ(window->windowTitle(), "Pathwick - Drive /media/R&D only");
 }
 
 TEST_F(MainWindowTest, FailedOpeningRunFlashesTenTicksAndEndsNormal) {
