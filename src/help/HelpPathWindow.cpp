@@ -71,15 +71,21 @@ HelpPathWindow::HelpPathWindow(QWidget* owner) : QDialog(owner) {
     connect(com_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(txt_HelpPath, &QLineEdit::textChanged, this, &HelpPathWindow::txt_HelpPath_Change);
 
-    com_Reset_Click();
+    // The entry that opens this window is shown while Shift is held, so Shift is often still
+    // down here: only "&Reset path" takes it for a wish to see the defaults.
+    showSettings(false);
     adjustSize();
 }
 
 void HelpPathWindow::com_Reset_Click() {
+    showSettings(KeyIsDown(ShiftKey));
+}
+
+void HelpPathWindow::showSettings(bool defaults) {
     bool first = read(catalogue::HelpFilePriority);
     QString path = readText(keyPathOf(catalogue::HelpPath), catalogue::HelpPath.name,
                             defaultHelpPath());
-    if (KeyIsDown(ShiftKey)) {
+    if (defaults) {
         first = true;
         path = defaultHelpPath();
     }

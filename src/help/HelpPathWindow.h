@@ -33,6 +33,8 @@ protected:
 private:
     void com_Update_Click();
     void com_Reset_Click();
+    // The stored path and priority, or the defaults.
+    void showSettings(bool defaults);
     void txt_HelpPath_Change();
 };
 

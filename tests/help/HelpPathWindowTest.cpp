@@ -60,8 +60,9 @@ TEST_F(HelpPathWindowTest, DropsTakeOneSupportedOrdinaryFile) {
     }
 }
 
-// One walk: a save of the trimmed path, Reset with Shift showing the defaults unsaved, a real
-// drop on the text box taken without saving, and Pause closing without saving what is shown.
+// One walk: a save of the trimmed path, shown again although Shift is held, Reset with Shift
+// showing the defaults unsaved, a real drop on the text box taken without saving, and Pause
+// closing without saving what is shown.
 TEST_F(HelpPathWindowTest, UpdateSavesAndShiftResetShowsTheDefaultsUnsaved) {
     const QString defaultPath = ProgramFolder() + "/Help.doc";
     HelpPathWindow* w = &open();
@@ -72,10 +73,10 @@ TEST_F(HelpPathWindowTest, UpdateSavesAndShiftResetShowsTheDefaultsUnsaved) {
     EXPECT_EQ(storedPath(), path("page.htm"));
     EXPECT_FALSE(read(catalogue::HelpFilePriority));
 
+    fake.keys->down = {16}; // still held from opening the Help menu
     w = &open();
     EXPECT_EQ(w->txt_HelpPath->text(), path("page.htm"));
     EXPECT_TRUE(w->opt_LoadFirst[0]->isChecked());
-    fake.keys->down = {16};
     QTest::mouseClick(w->com_Reset, Qt::LeftButton);
     EXPECT_EQ(w->txt_HelpPath->text(), defaultPath);
     EXPECT_TRUE(w->opt_LoadFirst[1]->isChecked());
