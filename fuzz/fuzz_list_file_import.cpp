@@ -117,9 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!containsFolded(stored.mid(i + 1), stored.at(i)));
     FUZZ_CHECK_EQ(settings(), settingsBefore);
 
-    // What the export writes, the import reads back the same.
+    // What the export writes, the import reads back the same. A file of header lines only
+    // leaves no entries, whose export is an empty file: the import refuses it and the list
+    // stays empty.
     FUZZ_CHECK(!exportDirectoryList(exported, false, Now).isError());
-    FUZZ_CHECK(!importDirectoryList(exported, false, Now).isError());
+    FUZZ_CHECK_EQ(importDirectoryList(exported, false, Now).isError(), stored.isEmpty());
     FUZZ_CHECK_EQ(storedEntries(), stored);
     FUZZ_CHECK_EQ(settings(), settingsBefore);
     return 0;
