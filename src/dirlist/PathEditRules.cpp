@@ -3,6 +3,8 @@
 #include "dirlist/DirListTexts.h"
 #include "dirlist/EditorTexts.h"
 
+#include <QFileInfo>
+
 namespace pathwick {
 
 namespace {
@@ -66,6 +68,11 @@ QString commandLineEntry(const QString& commandLine) {
     if (entry.mid(1).compare(QString::fromLatin1(editor_texts::CommandLineRecycleBin),
                              Qt::CaseInsensitive) == 0)
         entry = QString::fromLatin1(dirlist_texts::RecycleBinToken);
+    // A folder named from a terminal is relative to where the program was started, which is
+    // not where it starts next time: the list keeps its whole path.
+    const QFileInfo named(entry);
+    if (!entry.isEmpty() && named.isRelative() && named.exists())
+        entry = named.absoluteFilePath();
     return entry;
 }
 

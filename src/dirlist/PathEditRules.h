@@ -38,7 +38,7 @@ std::optional<bool> updateEnabledByTimer(const QString& editText, const QString&
 bool listHoldsPath(const QStringList& items, const QString& path);
 
 // The entry a start-up command line offers to the list ("" for none): quotes removed, a
-// drive's recycle-bin folder as its token.
+// drive's recycle-bin folder as its token, an existing relative path made whole.
 QString commandLineEntry(const QString& commandLine);
 
 } // namespace pathwick

@@ -1,6 +1,8 @@
 #include "dirlist/DropCheck.h"
 #include "dirlist/PathEditRules.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace pathwick {
@@ -39,6 +41,17 @@ TEST(PathEditCommandLine, QuotesAndRecycleBin) {
     };
     for (const auto& [commandLine, entry] : cases)
         EXPECT_EQ(commandLineEntry(commandLine), entry) << commandLine.toStdString();
+
+    // "pathwick Sub" from a terminal: the working folder is not the same at the next start.
+    const QTemporaryDir started;
+    ASSERT_TRUE(QDir(started.path()).mkdir("Sub"));
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(started.path()));
+    const QString whole = commandLineEntry("\"Sub\"");
+    const QString missing = commandLineEntry("Missing");
+    QDir::setCurrent(before);
+    EXPECT_EQ(whole, QDir(started.path()).absoluteFilePath("Sub"));
+    EXPECT_EQ(missing, "Missing");
 }
 
 // The window test covers one folder, two objects and a file; here every reason at once.
