@@ -103,6 +103,7 @@ MainWindow::MainWindow(const QString& commandLine, QWidget* parent)
         {[this] { shutdown_->StartRebootTimer(); },
          [this](QWidget* owner) { shutdown_->showRebootSchedule(owner); }});
     addJob(new hotkeys::HotKeyJob(*this, menu_.hotKeys, this));
+    readSwitches();
     load();
 }
 
@@ -167,19 +168,22 @@ void MainWindow::load() {
     setWindowTitle(VersionCaption());
     for (MainWindowJob* job : std::as_const(jobs_))
         job->loadStarting();
-
-    const bool hotKeysRunning = read(catalogue::HotKeysRunning);
-    menu_.hotKeys.onOff->setChecked(hotKeysRunning);
-    menu_.hotKeys.onOff->setText(hotKeysRunning ? hotkeys::texts::SwitchRunning
-                                                : hotkeys::texts::SwitchDisabled);
-    testMode_ = read(catalogue::HotKeysTestmode);
-
     currentDrive_.clear();
     refillDisplayInfo();
     buildDriveMenu();
     setHiddenMenuVisible(read(catalogue::ShowHiddenMenu));
     for (MainWindowJob* job : std::as_const(jobs_))
         job->loadFinished();
+}
+
+// Once, at start: the store has the switches from the last close, and a load run again (the
+// list editor saved) must not undo one made since.
+void MainWindow::readSwitches() {
+    const bool hotKeysRunning = read(catalogue::HotKeysRunning);
+    menu_.hotKeys.onOff->setChecked(hotKeysRunning);
+    menu_.hotKeys.onOff->setText(hotKeysRunning ? hotkeys::texts::SwitchRunning
+                                                : hotkeys::texts::SwitchDisabled);
+    testMode_ = read(catalogue::HotKeysTestmode);
 }
 
 void MainWindow::refillDisplayInfo() {
@@ -309,12 +313,8 @@ void MainWindow::showEditor() {
 
 void MainWindow::editDirectoryList() {
     showEditor();
-    if (!doIt_)
-        return;
-    // The load reads the two switches back from the store, which has them from the last close
-    // only: written first, a switch made since (the editor's test mode among them) stands.
-    writeSwitches();
-    load();
+    if (doIt_)
+        load();
 }
 
 // ---- File menu ---------------------------------------------------------------------------

@@ -64,6 +64,7 @@ private:
     void connectMenu();
     // False when the close is refused.
     bool queryClose();
+    void readSwitches();
     void writeSwitches();
     void unloadOtherWindows();
     void runCommandLineRequest();
